@@ -1,0 +1,10 @@
+// The synchronisation switch: the StopTime command.
+#pragma once
+
+namespace gpsclock {
+
+struct Program;
+
+void ToggleSync(Program& program);
+
+}  // namespace gpsclock

@@ -1,0 +1,52 @@
+// A simulated serial port: the test hands it bytes as the device would send them, and it records
+// what the port control asked of it. Opening can be made to fail, and the port can be lost.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/line_settings.h"
+#include "platform/serial_layer.h"
+
+namespace gpsclock {
+
+class SimulatedSerial : public SerialLayer {
+ public:
+  // Every call the port control made, in order, such as "Settings 9600,n,8,1", "CommPort 1",
+  // "InputMode 0", "Open", "Close".
+  const std::vector<std::string>& Calls() const { return calls_; }
+  void ClearCalls() { calls_.clear(); }
+
+  bool SetSettings(const std::string& settings) override;
+  bool SetCommPort(std::int16_t portNumber) override;
+  bool SetInputMode(int mode) override;
+  bool Open() override;
+  void Close() override;
+  bool IsOpen() const override { return open_; }
+  std::string Input() override;
+  void SetCommHandler(CommHandler handler) override { handler_ = std::move(handler); }
+
+  // Opens fail while set (port missing or in use).
+  void SetOpenFails(bool fail) { openFails_ = fail; }
+  // Delivers bytes as received, one notification each; nothing arrives while the port is closed.
+  void Receive(std::string_view bytes);
+  // The device went away: the port closes and the loss is reported once.
+  void LosePort();
+
+  const LineSettings& Settings() const { return settings_; }
+  std::int16_t PortNumber() const { return portNumber_; }
+  std::string OpenedAs() const;  // "COMn at speed,n,8,1" of the open port
+
+ private:
+  std::vector<std::string> calls_;
+  LineSettings settings_;
+  std::string settingsText_ = "9600,n,8,1";
+  std::int16_t portNumber_ = 1;
+  bool open_ = false;
+  bool openFails_ = false;
+  char current_ = 0;
+  CommHandler handler_;
+};
+
+}  // namespace gpsclock

@@ -1,0 +1,62 @@
+// Start-up and frame delivery on virtual time.
+#include "support/simulated_platform.h"
+
+#include <cstdio>
+
+#include "config/config_file.h"
+
+namespace gpsclock {
+
+void SimulatedProgram::Start(const std::string& config, Nanoseconds pcTime) {
+  if (!config.empty()) platform.files.Put(std::string(kConfigFileName), config);
+  platform.clock.SetTime(pcTime);
+  program.StartUp();
+}
+
+std::string MakeFrame(int year, int month, int day, int hour, int minute, int second, char status) {
+  char digits[13];
+  std::snprintf(digits, sizeof digits, "%02d%02d%02d%02d%02d%02d", year % 100, month, day, hour,
+                minute, second);
+  std::string frame =
+      "\x01"
+      "GP";
+  frame += digits;
+  frame += status;
+  frame += "0123456789ABCDEFGHIJKLM";  // the 23 characters the receiver does not interpret
+  frame += "\r\n";
+  return frame;
+}
+
+std::string MakeFrame(Nanoseconds gpsTime, char status) {
+  const LocalTimeRecord r = CivilRecord(gpsTime);
+  return MakeFrame(r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second, status);
+}
+
+void ScheduleFrame(SimulatedPlatform& platform, std::string frame, Nanoseconds at, int baud) {
+  const Nanoseconds characterTime = 10 * VirtualTime::kSecond / baud;
+  constexpr std::size_t kDecodeAt = 15;
+  platform.time.Schedule(at, [&platform, frame] { platform.serial.Receive(frame.substr(0, 1)); });
+  if (frame.size() <= 1) return;
+  const std::size_t decodeEnd = std::min(frame.size(), kDecodeAt + 1);
+  platform.time.Schedule(
+      at + characterTime * static_cast<Nanoseconds>(decodeEnd - 1),
+      [&platform, frame, decodeEnd] { platform.serial.Receive(frame.substr(1, decodeEnd - 1)); });
+  if (frame.size() <= decodeEnd) return;
+  platform.time.Schedule(
+      at + characterTime * static_cast<Nanoseconds>(frame.size() - 1),
+      [&platform, frame, decodeEnd] { platform.serial.Receive(frame.substr(decodeEnd)); });
+}
+
+Nanoseconds SimulatedDevice::NextGpsTime() const {
+  return gpsAtStart_ + nextSecond_ * VirtualTime::kSecond;
+}
+
+void SimulatedDevice::Run(int count, char status) {
+  for (int i = 0; i < count; ++i) {
+    ScheduleFrame(platform_, MakeFrame(NextGpsTime(), status), NextStart(), baud_);
+    ++nextSecond_;
+    platform_.time.AdvanceTo(NextStart() - 1);
+  }
+}
+
+}  // namespace gpsclock
