@@ -14,7 +14,7 @@ void SimulatedProgram::Start(const std::string& config, Nanoseconds pcTime) {
 }
 
 std::string MakeFrame(int year, int month, int day, int hour, int minute, int second, char status) {
-  char digits[13];
+  char digits[32];
   std::snprintf(digits, sizeof digits, "%02d%02d%02d%02d%02d%02d", year % 100, month, day, hour,
                 minute, second);
   std::string frame =

@@ -1,0 +1,148 @@
+// Frames assembled from the byte stream: decoding with its one-second advance, the end check, and
+// what stray, early and surplus characters do.
+#include <gtest/gtest.h>
+
+#include "support/simulated_platform.h"
+
+namespace gpsclock {
+namespace {
+
+class FrameAssembler : public testing::Test {
+ protected:
+  void SetUp() override { sim.Start("4,1,0,5\r\n"); }
+  void Feed(const std::string& bytes) { sim.platform.serial.Receive(bytes); }
+  const ReceiverState& State() const { return sim.program.state; }
+
+  SimulatedProgram sim;
+};
+
+struct DecodeCase {
+  const char* name;
+  std::string frame;
+  GpsTime expected;  // Second, Minute, Hour, Month, Year, Day
+};
+
+class Decoding : public FrameAssembler, public testing::WithParamInterface<DecodeCase> {};
+
+TEST_P(Decoding, GivesTheTimeOfTheNextStartByte) {
+  Feed(GetParam().frame);
+  EXPECT_EQ(State().ReceivedTime, GetParam().expected);
+}
+
+std::string FrameWithDigits(const std::string& digits, char status) {
+  std::string frame = MakeFrame(2024, 1, 1, 0, 0, 0, status);
+  frame.replace(3, 12, digits);
+  return frame;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, Decoding,
+    testing::Values(
+        DecodeCase{
+            "LockedAddsOneSecond", MakeFrame(2024, 5, 7, 12, 20, 5, 'A'), {6, 20, 12, 5, 2024, 7}},
+        DecodeCase{"UnlockedKeepsTheDecodedTime",
+                   MakeFrame(2024, 5, 7, 12, 20, 5, 'V'),
+                   {5, 20, 12, 5, 2024, 7}},
+        DecodeCase{"LowerCaseStatusKeepsTheDecodedTime",
+                   MakeFrame(2024, 5, 7, 12, 20, 5, 'a'),
+                   {5, 20, 12, 5, 2024, 7}},
+        DecodeCase{"LeapDay", MakeFrame(2008, 2, 28, 23, 59, 59, 'A'), {0, 0, 0, 2, 2008, 29}},
+        DecodeCase{"NoLeapDay", MakeFrame(2007, 2, 28, 23, 59, 59, 'A'), {0, 0, 0, 3, 2007, 1}},
+        DecodeCase{
+            "EndOfLeapFebruary", MakeFrame(2008, 2, 29, 23, 59, 59, 'A'), {0, 0, 0, 3, 2008, 1}},
+        DecodeCase{"EndOfCentury", MakeFrame(2099, 12, 31, 23, 59, 59, 'A'), {0, 0, 0, 1, 2100, 1}},
+        DecodeCase{"EndOfMonth", MakeFrame(2024, 4, 30, 23, 59, 59, 'A'), {0, 0, 0, 5, 2024, 1}},
+        DecodeCase{"EndOfHour", MakeFrame(2024, 4, 30, 9, 59, 59, 'A'), {0, 0, 10, 4, 2024, 30}},
+        // A day too large for its month moves on at any second, not only at midnight.
+        DecodeCase{
+            "DayTooLargeForItsMonth", FrameWithDigits("240431100000", 'A'), {1, 0, 10, 5, 2024, 1}},
+        DecodeCase{"MonthThirteen", FrameWithDigits("241305100000", 'A'), {1, 0, 10, 1, 2024, 5}},
+        DecodeCase{
+            "NonDigitsCountAsZero", FrameWithDigits("2 0507x2 5 5", 'V'), {5, 5, 2, 5, 2020, 7}},
+        DecodeCase{
+            "LargestDigits", FrameWithDigits("999999999999", 'V'), {99, 99, 99, 99, 2099, 99}}),
+    [](const testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
+
+TEST_F(FrameAssembler, AcceptedFrameIsShownRawAndWaitsForTheMark) {
+  const std::string frame = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
+  Feed(frame);
+  EXPECT_TRUE(State().FrameReady);
+  EXPECT_FALSE(State().FrameArmed);
+  EXPECT_EQ(State().RawText, frame.substr(1, 38));
+  EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
+}
+
+TEST_F(FrameAssembler, WrongEndDropsTheFrameButKeepsItsDecodedTimeAndStatus) {
+  const std::string good = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
+  Feed(good);
+  Feed("\x01");  // the mark: FrameReady cleared
+  std::string bad = MakeFrame(2024, 5, 7, 12, 20, 6, 'V');
+  bad[40] = 'X';
+  Feed(bad.substr(1));
+  EXPECT_FALSE(State().FrameReady);
+  EXPECT_TRUE(State().FrameArmed);
+  EXPECT_FALSE(State().Locked);
+  EXPECT_EQ(State().ReceivedTime.Second, 6);
+  EXPECT_EQ(sim.program.window.Label9.Caption(), good.substr(1, 38));
+}
+
+TEST_F(FrameAssembler, MissingCarriageReturnDropsTheFrame) {
+  std::string bad = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
+  bad[39] = '\n';
+  Feed(bad);
+  EXPECT_FALSE(State().FrameReady);
+  EXPECT_EQ(State().RawText, "");
+}
+
+TEST_F(FrameAssembler, StartByteInsideAFrameCollectsAnew) {
+  const std::string frame = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
+  Feed(frame.substr(0, 10));
+  Feed(frame);
+  EXPECT_TRUE(State().FrameReady);
+  EXPECT_EQ(State().ReceivedTime.Second, 6);
+}
+
+TEST_F(FrameAssembler, SecondStartByteInARowFindsNoFrameWaiting) {
+  Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
+  Feed("\x01");
+  EXPECT_FALSE(State().FrameReady);
+  EXPECT_EQ(sim.program.window.LDIS.Caption(), " 12:20:06");
+  Feed("\x01");
+  EXPECT_FALSE(State().FrameReady);
+  EXPECT_TRUE(State().FrameArmed);
+  EXPECT_EQ(State().RxCount, 0);
+  EXPECT_EQ(sim.program.window.LDIS.Caption(), "   :  :  ");
+}
+
+TEST_F(FrameAssembler, CharactersBeforeAnyStartByteAreCountedUpToTheCap) {
+  Feed(std::string(500, '7'));
+  EXPECT_EQ(State().RxCount, 42);
+  EXPECT_FALSE(State().FrameArmed);
+  EXPECT_EQ(State().ReceivedTime, GpsTime{});
+  EXPECT_EQ(State().RxBuffer[43], "7");
+  for (int slot = 44; slot < ReceiverState::kRxBufferSlots; ++slot) {
+    EXPECT_EQ(State().RxBuffer[slot], "") << "slot " << slot;
+  }
+  EXPECT_EQ(State().RxBuffer[0], "");
+}
+
+TEST_F(FrameAssembler, SurplusCharactersAfterTheEndAreIgnored) {
+  Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A') + std::string(100, '5'));
+  EXPECT_TRUE(State().FrameReady);
+  EXPECT_EQ(State().RxCount, 42);
+  EXPECT_EQ(State().ReceivedTime.Second, 6);
+}
+
+TEST_F(FrameAssembler, StartByteWhileSynchronisationIsOffKeepsTheFrameWaiting) {
+  sim.program.OnStopTimeCommand();
+  Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
+  sim.platform.Timer1.Disable();
+  Feed("\x01");
+  EXPECT_TRUE(State().FrameReady);
+  EXPECT_EQ(sim.program.window.LDIS.Caption(), "   :  :  ");
+  EXPECT_TRUE(sim.platform.Timer1.IsEnabled());
+  EXPECT_TRUE(sim.platform.clock.Sets().empty());
+}
+
+}  // namespace
+}  // namespace gpsclock
