@@ -1,6 +1,7 @@
 // Scans sign, digits, fraction and exponent while skipping blanks, then rounds half to even.
 #include "config/number_conversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -66,6 +67,35 @@ class NumberScanner {
   std::size_t position_ = 0;
 };
 
+// Whether a scanned number is 1 or more in size: its first significant digit stands before the
+// point once the exponent is applied. When a double cannot hold the number, this tells too large
+// from too small, whether the digits or the exponent put it out of range.
+bool IsOneOrMore(std::string_view number) {
+  const std::size_t exponentAt = number.find('e');
+  const std::string_view mantissa = number.substr(0, exponentAt);
+  const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+  if (firstSignificant == std::string_view::npos) return false;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  // Integer digits from the first significant one, or minus the zeros after the point before it.
+  long long order = firstSignificant < point
+                        ? static_cast<long long>(point - firstSignificant)
+                        : -static_cast<long long>(firstSignificant - point - 1);
+  if (exponentAt != std::string_view::npos) {
+    std::string_view exponent = number.substr(exponentAt + 1);
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
+      exponent.remove_prefix(1);
+    }
+    constexpr long long kFarBeyondAnyDouble = 1'000'000;
+    long long magnitude = 0;
+    for (const char digit : exponent) {
+      magnitude = std::min(kFarBeyondAnyDouble, magnitude * 10 + (digit - '0'));
+    }
+    order += negative ? -magnitude : magnitude;
+  }
+  return order > 0;
+}
+
 }  // namespace
 
 std::optional<std::int16_t> ConvertNumber(std::string_view text) {
@@ -73,10 +103,10 @@ std::optional<std::int16_t> ConvertNumber(std::string_view text) {
   if (number.front() == '+') number.erase(0, 1);
   double value = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  // Too small for a double rounds to 0; too large fails.
   if (error == std::errc::result_out_of_range) {
-    // Too small to represent rounds to 0; too large fails.
-    if (number.find("e-") != std::string::npos) return std::int16_t{0};
-    return {};
+    if (IsOneOrMore(number)) return {};
+    return std::int16_t{0};
   }
   if (error != std::errc() || end != number.data() + number.size()) return std::int16_t{0};
   const double rounded = std::nearbyint(value);  // the default rounding mode: half to even

@@ -15,16 +15,18 @@ int EntryFor(int value, int firstValue, int entries) {
   return index >= 0 && index < entries ? index : kNoEntry;
 }
 
-// Combo3 takes typed text too: a whole number 0..5 counts as that entry.
+// Combo3 takes typed text too: a whole number 0..5, such as "3", " 05" or "+2", counts as that
+// entry.
 std::optional<std::int16_t> ChosenErrorDays(const SettingsDialogModel& dialog) {
   if (dialog.Combo3Index() != kNoEntry) return static_cast<std::int16_t>(dialog.Combo3Index());
   std::string_view text = dialog.Combo3Text();
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kErrorDayEntries) {
-    return static_cast<std::int16_t>(text[0] - '0');
-  }
-  return {};
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return {};
+  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+  if (text.size() != 1 || text[0] >= '0' + kErrorDayEntries) return {};
+  return static_cast<std::int16_t>(text[0] - '0');
 }
 
 }  // namespace
