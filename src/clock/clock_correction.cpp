@@ -19,15 +19,11 @@ bool IsInsideSetWindow(int localMinute) {
   return localMinute >= kFirstMinuteOfWindow && localMinute <= kLastMinuteOfWindow;
 }
 
-// Sets the PC clock to LocalTime. A refused set must not show as success: LocalTime is read
-// again, so the labels show the real PC clock, and the log view says so once.
-void SetClock(Program& program) {
+// Sets the PC clock to LocalTime. A refused set must not show as success: LocalTime goes back to
+// the real PC clock (read again, or else the reading of this mark), and the log view says so once.
+void SetClock(Program& program, const LocalTimeRecord& reading) {
   const bool set = program.platform.clock.SetLocalTime(program.state.LocalTime);
-  if (!set) {
-    if (const auto reading = program.platform.clock.GetLocalTime()) {
-      program.state.LocalTime = *reading;
-    }
-  }
+  if (!set) program.state.LocalTime = program.platform.clock.GetLocalTime().value_or(reading);
   program.clockSetFailure.Record(set, program.window.text1);
 }
 
@@ -68,13 +64,13 @@ void CorrectLocalClock(Program& program) {
     local.Month = static_cast<std::uint16_t>(received.Month);
     local.Day = static_cast<std::uint16_t>(received.Day);
     local.Milliseconds = static_cast<std::uint16_t>(settings.BaudDelayMs);
-    SetClock(program);
+    SetClock(program, *reading);
     return;
   }
 
   // Outside the window a far-off clock is written back unchanged.
   if (!inside) {
-    SetClock(program);
+    SetClock(program, *reading);
     return;
   }
   int second = localSecond;
@@ -95,7 +91,7 @@ void CorrectLocalClock(Program& program) {
   }
   local.Minute = static_cast<std::uint16_t>(minute);
   local.Second = static_cast<std::uint16_t>(second);
-  SetClock(program);
+  SetClock(program, *reading);
 }
 
 }  // namespace gpsclock

@@ -1,0 +1,14 @@
+// One frame and its on-time mark, with the PC clock at a chosen reading when the mark arrives.
+#pragma once
+
+#include "support/simulated_platform.h"
+
+namespace gpsclock {
+
+// The frame whose start byte after it is the on-time mark at which ReceivedTime is `received`
+// (a locked frame carries the second before the mark), then the PC clock put at `pcClock`, then
+// that start byte. No virtual time passes, so no timer ticks in between.
+void SendFrameAndMark(SimulatedProgram& sim, Nanoseconds pcClock, Nanoseconds received,
+                      char status = 'A');
+
+}  // namespace gpsclock
