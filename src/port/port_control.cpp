@@ -23,10 +23,9 @@ void OpenPort(Program& program) {
   SharedSettings& settings = program.settings;
   SerialLayer& serial = program.platform.serial;
   program.window.Disconnect.SetCaption(std::string(kDisconnectCaption));
-  if (const auto baud = LookUpBaudCode(settings.BaudCode)) {
-    program.state.PortSettings = baud->speedText;
-    settings.BaudDelayMs = baud->delayMs;
-  }
+  const auto baud = LookUpBaudCode(settings.BaudCode);
+  program.state.PortSettings = baud ? baud->speedText : std::string_view();
+  if (baud) settings.BaudDelayMs = baud->delayMs;
   program.window.Shape1.SetFill(kBrightGreen);
   program.state.PortSettings += kLineSettingsSuffix;
   serial.SetSettings(program.state.PortSettings);
