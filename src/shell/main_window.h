@@ -1,0 +1,47 @@
+// The main window Form1: its elements drawn from the window model, its menu bar, hiding to the
+// tray icon and the unload step.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "platform/notification_icon.h"
+#include "receiver/program.h"
+#include "shell/about_box.h"
+#include "shell/element_bindings.h"
+
+namespace gpsclock {
+
+class SettingsWindow;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(Program& program, NotificationIcon& trayIcon, SettingsWindow& settingsWindow);
+  ~MainWindow() override;
+
+  void Redraw() { bindings_.Redraw(); }
+  // The About box while it is open.
+  AboutBox* OpenAboutBox() const { return aboutBox_; }
+
+ protected:
+  // Closing the window by any means but exit is the unload step: the icon goes, the program ends.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateElements();
+  void CreateMenus();
+  void BindElements();
+  void HideToTray();
+  void RestoreFromTray();
+  void ShowAboutBox();
+
+  Program& program_;
+  NotificationIcon& trayIcon_;
+  SettingsWindow& settingsWindow_;
+  ElementBindings bindings_;
+  QPointer<AboutBox> aboutBox_;
+};
+
+}  // namespace gpsclock
