@@ -19,6 +19,12 @@ bool IsInsideSetWindow(int localMinute) {
   return localMinute >= kFirstMinuteOfWindow && localMinute <= kLastMinuteOfWindow;
 }
 
+// Only a frame set while unlocked can carry digits that are no time of day, such as second 90.
+bool IsTimeOfDay(const GpsTime& time) {
+  return time.Hour >= 0 && time.Hour <= 23 && time.Minute >= 0 && time.Minute <= 59 &&
+         time.Second >= 0 && time.Second <= 59;
+}
+
 // Sets the PC clock to LocalTime. A refused set must not show as success: LocalTime goes back to
 // the real PC clock (read again, or else the reading of this mark), and the log view says so once.
 void SetClock(Program& program, const LocalTimeRecord& reading) {
@@ -56,7 +62,8 @@ void CorrectLocalClock(Program& program) {
   const bool inside = IsInsideSetWindow(localMinute);
 
   if (std::abs(working.ClockDifference) <= settings.ErrorDays) {
-    if (!inside) return;
+    // The clock cannot be set to a time no clock shows; asking would only be refused.
+    if (!inside || !IsTimeOfDay(received)) return;
     local.Hour = static_cast<std::uint16_t>(received.Hour);
     local.Minute = static_cast<std::uint16_t>(received.Minute);
     local.Second = static_cast<std::uint16_t>(received.Second);

@@ -8,7 +8,8 @@ namespace gpsclock {
 class UiTimer {
  public:
   virtual ~UiTimer() = default;
-  // Makes sure the timer runs: a stopped timer starts a fresh countdown, a running one keeps its own.
+  // Makes sure the timer runs: a stopped timer starts a fresh countdown, a running one keeps its
+  // own.
   virtual void Enable() = 0;
   virtual void Disable() = 0;
   // Changes the period; a running timer starts a fresh countdown with it.
