@@ -1,0 +1,17 @@
+// The time from starting the program to its main window being shown, on an X display.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gpsclock::bench {
+
+struct WindowStarts {
+  std::vector<std::int64_t> startsNs;  // the first start first: it may find colder caches
+  std::vector<std::string> problems;
+};
+
+WindowStarts MeasureWindowStarts(int starts);
+
+}  // namespace gpsclock::bench

@@ -1,0 +1,34 @@
+// Every run is checked for safety, whatever the test is about.
+#include "checked_scenario.h"
+
+#include <gtest/gtest.h>
+
+namespace gpsclock::e2e {
+
+ScenarioOutcome FinishChecked(ScenarioRun& run) {
+  const ScenarioOutcome outcome = run.Finish();
+  EXPECT_TRUE(outcome.simulatorEnded) << run.Simulator().Messages();
+  for (const std::string& problem : SafetyProblems(outcome.clock)) ADD_FAILURE() << problem;
+  EXPECT_TRUE(outcome.machineClockUnstepped) << "the machine's clock jumped";
+  return outcome;
+}
+
+ScenarioOutcome RunScenario(const Scenario& scenario) {
+  ScenarioRun run(scenario);
+  EXPECT_TRUE(run.Started()) << run.StartProblem();
+  return FinishChecked(run);
+}
+
+std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t marks) {
+  const std::vector<SentFrame> sentMarks = Marks(outcome.frames);
+  EXPECT_EQ(sentMarks.size(), marks);
+  EXPECT_EQ(outcome.clock.sets.size(), sentMarks.size());
+  if (sentMarks.size() != marks || outcome.clock.sets.size() != marks) return {};
+  std::vector<MarkSet> pairs;
+  for (std::size_t index = 0; index < marks; ++index) {
+    pairs.push_back({sentMarks[index], outcome.clock.sets[index]});
+  }
+  return pairs;
+}
+
+}  // namespace gpsclock::e2e

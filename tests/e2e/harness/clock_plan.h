@@ -1,0 +1,25 @@
+// Where the simulated device's clock and the program's fake PC clock start. Both are offsets from
+// the machine's clock in whole seconds, so their second boundaries fall together.
+#pragma once
+
+#include <cstdint>
+
+namespace gpsclock::e2e {
+
+inline constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+inline constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
+
+struct ClockPlan {
+  std::int64_t deviceOffsetSeconds = 0;  // for gpsclock-sim --offset
+  std::int64_t pcOffsetNs = 0;           // for the fake clock
+};
+
+// The device shows `gpsSeconds` about now, and the PC clock is `pcAheadSeconds` ahead of it
+// (behind when negative).
+ClockPlan PlanClocks(std::int64_t gpsSeconds, std::int64_t pcAheadSeconds);
+
+// Seconds since the epoch of a date and time in UTC, the time zone the tests give both programs.
+std::int64_t UtcSeconds(int year, int month, int day, int hour, int minute, int second);
+int UtcMinute(std::int64_t nanoseconds);
+
+}  // namespace gpsclock::e2e

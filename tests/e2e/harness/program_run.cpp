@@ -1,0 +1,73 @@
+// The environment is built from nothing: only what a desktop session gives a program, the time
+// zone the tests predict times in, and the fake clock. env and setpriv both execute the next
+// program in place, so the process started is the program itself.
+#include "harness/program_run.h"
+
+#include <vector>
+
+#include "harness/unprivileged.h"
+
+namespace gpsclock::e2e {
+namespace {
+
+constexpr char kClockRecord[] = "clock.record";
+constexpr char kClockControl[] = "clock.control";
+
+// The fake clock is preloaded by env, after setpriv: setpriv itself must run without it.
+std::vector<std::string> ProgramArguments(const ProgramFolder& folder, const FakeClock& clock) {
+  std::vector<std::string> arguments = UnprivilegedPrefix();
+  const std::vector<std::string> fakeClock{
+      "env",
+      "LD_PRELOAD=" + folder.FakeClockLibrary(),
+      "FAKE_CLOCK_RECORD=" + folder.TestFile(kClockRecord),
+      "FAKE_CLOCK_CONTROL=" + folder.TestFile(kClockControl),
+      "FAKE_CLOCK_OFFSET_NS=" + std::to_string(clock.offsetNs),
+      std::string("FAKE_CLOCK_SET_RESULT=") + (clock.setSucceeds ? "ok" : "eperm"),
+      folder.Path("gpsclock"),
+  };
+  arguments.insert(arguments.end(), fakeClock.begin(), fakeClock.end());
+  return arguments;
+}
+
+std::vector<std::string> ProgramEnvironment(const ProgramFolder& folder,
+                                            const std::optional<std::string>& display) {
+  std::vector<std::string> environment{
+      "PATH=/usr/bin:/bin",
+      "TZ=UTC",
+      "LANG=C.UTF-8",
+      "HOME=" + folder.TestFile(""),
+      "XDG_RUNTIME_DIR=" + folder.TestFile(ProgramFolder::kRuntimeFolder),
+      // A program built with AddressSanitizer lets the fake clock be loaded before its runtime.
+      "ASAN_OPTIONS=verify_asan_link_order=0",
+  };
+  if (display) {
+    environment.push_back("QT_QPA_PLATFORM=xcb");
+    environment.push_back("DISPLAY=" + *display);
+  } else {
+    environment.push_back("QT_QPA_PLATFORM=offscreen");
+  }
+  return environment;
+}
+
+}  // namespace
+
+ProgramRun::ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
+                       const std::optional<std::string>& display)
+    : folder_(folder),
+      startedAt_(std::chrono::steady_clock::now()),
+      process_(ProgramArguments(folder, clock), ProgramEnvironment(folder, display),
+               folder.TestFile("program.out"), folder.TestFile("program.err")) {}
+
+void ProgramRun::SetClockSetResult(bool succeeds) const {
+  folder_.Write(folder_.TestFile(kClockControl), succeeds ? "ok\n" : "eperm\n");
+}
+
+ClockRecord ProgramRun::Record() const {
+  return ReadClockRecord(folder_.TestFile(kClockRecord));
+}
+
+std::string ProgramRun::TrackingLog() const {
+  return folder_.Read(folder_.Path(kTrackingLogName));
+}
+
+}  // namespace gpsclock::e2e

@@ -1,0 +1,47 @@
+// gpsclock-sim on a pseudo-terminal linked as the program folder's COM1, with its frame log.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harness/child_process.h"
+#include "harness/program_folder.h"
+
+namespace gpsclock::e2e {
+
+// A line of the simulator's frame log.
+struct SentFrame {
+  std::int64_t number = 0;
+  std::int64_t second = 0;  // the time the frame carries, seconds since the epoch
+  char status = 0;
+  std::int64_t startByteMonotonicNs = 0;
+  std::string faults;  // "-" when none
+};
+
+class SimulatorRun {
+ public:
+  // Starts the simulator with `options` besides the link and the log, in UTC, and waits for the
+  // link to be there; the simulator then waits for the program to open the port.
+  SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options);
+
+  bool Linked() const { return linked_; }
+  // True once the simulator ended by itself (its frames or its duration done) within `timeout`.
+  bool WaitForEnd(std::chrono::milliseconds timeout);
+  // True once `count` frames have been sent within `timeout`.
+  bool WaitForFrames(std::size_t count, std::chrono::milliseconds timeout) const;
+  // The port goes away: the simulator stops and closes its side.
+  void Stop() { process_->Stop(); }
+  std::vector<SentFrame> Frames() const;
+  // What it told the user on standard error.
+  std::string Messages() const;
+
+ private:
+  const ProgramFolder& folder_;
+  std::unique_ptr<ChildProcess> process_;
+  bool linked_ = false;
+};
+
+}  // namespace gpsclock::e2e

@@ -1,0 +1,37 @@
+// setpriv keeps the process id when it executes the program, so the tests watch the program itself.
+#include "harness/unprivileged.h"
+
+#include <unistd.h>
+
+namespace gpsclock::e2e {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+bool TestsRunAsRoot() {
+  return geteuid() == 0;
+}
+
+}  // namespace
+
+uid_t ProgramUser() {
+  return TestsRunAsRoot() ? kNobody : geteuid();
+}
+gid_t ProgramGroup() {
+  return TestsRunAsRoot() ? kNogroup : getegid();
+}
+
+std::vector<std::string> UnprivilegedPrefix() {
+  if (!TestsRunAsRoot()) return {};
+  return {"setpriv",
+          "--reuid=" + std::to_string(kNobody),
+          "--regid=" + std::to_string(kNogroup),
+          "--clear-groups",
+          "--inh-caps=-all",
+          "--bounding-set=-all",
+          "--no-new-privs",
+          "--"};
+}
+
+}  // namespace gpsclock::e2e

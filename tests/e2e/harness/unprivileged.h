@@ -1,0 +1,19 @@
+// The program runs as a user without the right to set the clock, so that no set the fake clock
+// failed to catch could ever reach the machine's clock.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace gpsclock::e2e {
+
+// The user the program runs as: "nobody" when the tests run as root, else the tests' own user.
+uid_t ProgramUser();
+gid_t ProgramGroup();
+// What goes before the program's path on its command line: setpriv dropping root, every
+// capability and the right to gain any, when the tests run as root; nothing otherwise.
+std::vector<std::string> UnprivilegedPrefix();
+
+}  // namespace gpsclock::e2e

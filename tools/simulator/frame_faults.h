@@ -1,0 +1,31 @@
+// The faults the simulator can put into the frames it sends, and which frames get them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "frame_numbers.h"
+
+namespace gpsclock::simulator {
+
+enum class FaultKind {
+  kBadEnd,      // LF CR in place of CR LF
+  kGarbage,     // stray bytes after the frame's LF
+  kMissing,     // the frame is not sent
+  kInnerStart,  // a start byte in place of the first trailing filler character
+  kBadDigit,    // a letter in place of the second's units digit
+};
+
+struct FaultRule {
+  FaultKind kind;
+  FrameNumbers frames;
+};
+
+// "KIND=FRAMES", such as "bad-end=3" or "garbage=2,5-9".
+std::optional<FaultRule> ParseFaultRule(std::string_view text);
+std::string_view FaultName(FaultKind kind);
+// The bytes sent for `frame` with the fault; nothing for a missing frame.
+std::string ApplyFault(FaultKind kind, std::string frame);
+
+}  // namespace gpsclock::simulator

@@ -1,0 +1,99 @@
+// Each byte has its own deadline on the device's clock (10 bits at the baud rate after the one
+// before), so that the time from the start byte to the end of the frame is the line's.
+#include "frame_sender.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+
+#include "frame_text.h"
+#include "stop_request.h"
+
+namespace gpsclock::simulator {
+namespace {
+
+constexpr std::int64_t kBitsPerByte = 10;
+constexpr useconds_t kReaderPollMicroseconds = 10'000;
+
+}  // namespace
+
+FrameSender::FrameSender(const SimulatorOptions& options, SerialLine& line, FrameLog& log)
+    : options_(options),
+      line_(line),
+      log_(log),
+      time_(options.offsetNs),
+      byteNs_(kBitsPerByte * kNanosecondsPerSecond / options.baud) {}
+
+std::int64_t FrameSender::Run() {
+  if (!WaitForReader()) return 0;
+  std::int64_t firstSecond = time_.Now() / kNanosecondsPerSecond + 1;
+  if (options_.start) {
+    time_.ShowAt(*options_.start * kNanosecondsPerSecond,
+                 (RealtimeNow() / kNanosecondsPerSecond + 1) * kNanosecondsPerSecond);
+    firstSecond = *options_.start;
+  }
+  const std::int64_t endNs = options_.durationNs ? time_.Now() + *options_.durationNs
+                                                 : std::numeric_limits<std::int64_t>::max();
+  std::int64_t startNs = firstSecond * kNanosecondsPerSecond;
+  std::int64_t sent = 0;
+  for (std::int64_t number = 1; !options_.frames || number <= *options_.frames; ++number) {
+    const std::int64_t second = firstSecond + number - 1;
+    if (!options_.fast) startNs = second * kNanosecondsPerSecond;
+    if (startNs >= endNs) break;
+    const Frame frame = MakeFrame(number, second);
+    if (frame.bytes.empty()) continue;
+    if (options_.fast) {
+      // Back to back from the moment a program (again) has the line open, without a burst.
+      if (!WaitForReader()) break;
+      startNs = std::max(startNs, time_.Now());
+    }
+    const auto stamp = SendFrame(frame.bytes, startNs);
+    if (StopRequested()) break;
+    if (stamp) {
+      log_.Record(number, second, frame.status, *stamp, frame.faults);
+      ++sent;
+    }
+    startNs += static_cast<std::int64_t>(frame.bytes.size()) * byteNs_;
+  }
+  return sent;
+}
+
+FrameSender::Frame FrameSender::MakeFrame(std::int64_t number, std::int64_t epochSeconds) const {
+  const std::string& pattern = options_.lockPattern;
+  Frame frame{{}, pattern[static_cast<std::size_t>(number - 1) % pattern.size()], {}};
+  const std::time_t seconds = static_cast<std::time_t>(epochSeconds);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  frame.bytes = BuildFrame(local, frame.status);
+  for (const FaultRule& rule : options_.faults) {
+    if (!rule.frames.Contains(number)) continue;
+    frame.bytes = ApplyFault(rule.kind, std::move(frame.bytes));
+    if (!frame.faults.empty()) frame.faults += ',';
+    frame.faults += FaultName(rule.kind);
+  }
+  return frame;
+}
+
+std::optional<std::int64_t> FrameSender::SendFrame(const std::string& bytes, std::int64_t startNs) {
+  std::optional<std::int64_t> stamp;
+  for (std::size_t index = 0; index < bytes.size(); ++index) {
+    if (!time_.SleepUntil(startNs + static_cast<std::int64_t>(index) * byteNs_)) return {};
+    // A program that closes the port in mid-frame loses the rest, as on a real line.
+    if (!line_.ReaderPresent()) return stamp;
+    if (index == 0) stamp = MonotonicNow();
+    if (!line_.Send(bytes[index])) return stamp;
+  }
+  return stamp;
+}
+
+bool FrameSender::WaitForReader() {
+  while (!line_.ReaderPresent()) {
+    if (StopRequested()) return false;
+    usleep(kReaderPollMicroseconds);
+  }
+  return !StopRequested();
+}
+
+}  // namespace gpsclock::simulator

@@ -1,0 +1,15 @@
+// Where the frames go: a pseudo-terminal that a program opens, or a serial device.
+#pragma once
+
+namespace gpsclock::simulator {
+
+class SerialLine {
+ public:
+  virtual ~SerialLine() = default;
+  // Whether a program has the line open; what goes out while none has is lost, as on a real
+  // line. A serial device cannot tell, so it always says yes.
+  virtual bool ReaderPresent() = 0;
+  virtual bool Send(char byte) = 0;
+};
+
+}  // namespace gpsclock::simulator
