@@ -66,6 +66,9 @@ void ReopenPortForDialog(Program& program) {
   SerialLayer& serial = program.platform.serial;
   if (!serial.IsOpen()) return;
   serial.Close();
+  // The new port may lead to no device: a frame received on the old one must not make the first
+  // start byte that comes after it, maybe minutes later, a mark.
+  program.state.FrameReady = false;
   const auto baud = LookUpBaudCode(program.settings.BaudCode);
   std::string settingsText(baud ? baud->speedText : std::string_view());
   settingsText += kLineSettingsSuffix;

@@ -14,6 +14,12 @@ constexpr std::int16_t kDecodePosition = 15;
 constexpr std::int16_t kEndPosition = 40;
 constexpr std::int16_t kRxCountCap = 42;
 constexpr int kLastRawPosition = 38;
+constexpr int kFirstDigitPosition = 3;
+constexpr int kLastDigitPosition = 14;
+// The mark comes within a second of its frame's end. A start byte later than this follows a frame
+// that went missing (or lost its own start byte), and the time of the frame before would set the
+// clock a whole second wrong.
+constexpr int kFrameLifetimeMs = 1500;
 
 // Each digit stands on its own; anything but a decimal digit counts as 0.
 std::int16_t DigitAt(const ReceiverState& state, int position) {
@@ -23,6 +29,15 @@ std::int16_t DigitAt(const ReceiverState& state, int position) {
 
 std::int16_t TwoDigitsAt(const ReceiverState& state, int position) {
   return static_cast<std::int16_t>(10 * DigitAt(state, position) + DigitAt(state, position + 1));
+}
+
+// A digit damaged on the line decodes as 0: shown, but never trusted to set the clock.
+bool HasDateAndTimeDigits(const ReceiverState& state) {
+  for (int position = kFirstDigitPosition; position <= kLastDigitPosition; ++position) {
+    const std::string& slot = state.RxBuffer[position];
+    if (slot.size() != 1 || slot[0] < '0' || slot[0] > '9') return false;
+  }
+  return true;
 }
 
 bool IsLeapYear(std::int16_t year) {
@@ -120,7 +135,7 @@ void AdvanceOneSecond(Program& program) {
 
 void CheckFrameEnd(Program& program) {
   ReceiverState& state = program.state;
-  if (state.RxBuffer[39] != "\r" || state.RxBuffer[40] != "\n") {
+  if (state.RxBuffer[39] != "\r" || state.RxBuffer[40] != "\n" || !HasDateAndTimeDigits(state)) {
     program.platform.Timer1.Enable();
     return;
   }
@@ -131,7 +146,16 @@ void CheckFrameEnd(Program& program) {
   program.window.Label9.SetCaption(state.RawText);
   state.FrameReady = true;
   state.FrameArmed = false;
+  UiTimer& expiry = program.platform.FrameExpiry;
+  expiry.Disable();
+  expiry.SetInterval(kFrameLifetimeMs);
+  expiry.Enable();
   LogLockChange(program);
+}
+
+void ExpireFrame(Program& program) {
+  program.platform.FrameExpiry.Disable();
+  program.state.FrameReady = false;
 }
 
 }  // namespace gpsclock

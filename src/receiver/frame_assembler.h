@@ -17,5 +17,8 @@ void HandleFrameStart(Program& program);
 void DecodeFrame(Program& program);
 void AdvanceOneSecond(Program& program);
 void CheckFrameEnd(Program& program);
+// The accepted frame's mark did not come in time: the frame no longer describes the next start
+// byte.
+void ExpireFrame(Program& program);
 
 }  // namespace gpsclock

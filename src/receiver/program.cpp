@@ -14,6 +14,7 @@ Program::Program(PlatformServices services) : platform(services) {
   platform.serial.SetCommHandler([this](CommEvent event) { OnComm(event); });
   platform.Timer1.SetTickHandler([this] { OnTimer1Tick(); });
   platform.Timer2.SetTickHandler([this] { OnTimer2Tick(); });
+  platform.FrameExpiry.SetTickHandler([this] { OnFrameExpiryTick(); });
 }
 
 void Program::OnComm(CommEvent event) {
@@ -36,6 +37,11 @@ void Program::OnTimer1Tick() {
 
 void Program::OnTimer2Tick() {
   EndMarkBlink(*this);
+  Finish();
+}
+
+void Program::OnFrameExpiryTick() {
+  ExpireFrame(*this);
   Finish();
 }
 

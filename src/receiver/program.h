@@ -21,6 +21,8 @@ struct PlatformServices {
   LocalClock& clock;
   UiTimer& Timer1;
   UiTimer& Timer2;
+  // One-shot: an accepted frame whose mark has not come in time goes stale.
+  UiTimer& FrameExpiry;
   ProgramFiles& files;
 };
 
@@ -36,6 +38,7 @@ struct Program {
   void OnComm(CommEvent event);
   void OnTimer1Tick();
   void OnTimer2Tick();
+  void OnFrameExpiryTick();
   void OnSetPortCommand();
   void OnDisconnectCommand();
   void OnStopTimeCommand();

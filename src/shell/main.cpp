@@ -30,8 +30,9 @@ int main(int argc, char* argv[]) {
   QtUiTimer timer1(kTimerPeriodMs, true);
   // Runs from creation; its first tick ends a blink that never began and stops it.
   QtUiTimer timer2(kTimerPeriodMs, true);
+  QtUiTimer frameExpiry(kTimerPeriodMs, false);
   DirectoryFiles files(programDirectory);
-  Program program({serial, clock, timer1, timer2, files});
+  Program program({serial, clock, timer1, timer2, frameExpiry, files});
 
   QtNotificationIcon trayIcon(GlobeIcon());
   DesktopShell shell(program, trayIcon);

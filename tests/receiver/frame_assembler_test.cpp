@@ -146,3 +146,70 @@ TEST_F(FrameAssembler, StartByteWhileSynchronisationIsOffKeepsTheFrameWaiting) {
 
 }  // namespace
 }  // namespace gpsclock
+
+namespace gpsclock {
+namespace {
+
+const Nanoseconds kGpsAtStart = CivilNanoseconds(2024, 5, 7, 12, 20, 3);
+
+// The PC a few seconds behind inside the set window, so every good mark sets the clock.
+class MarkAfterAFault : public testing::Test {
+ protected:
+  void SetUp() override { sim.Start("4,1,0,5\r\n", CivilNanoseconds(2024, 5, 7, 12, 20, 0)); }
+  std::size_t Sets() const { return sim.platform.clock.Sets().size(); }
+
+  SimulatedProgram sim;
+  SimulatedDevice device{sim.platform, kGpsAtStart};
+};
+
+TEST_F(MarkAfterAFault, MissingFrameLeavesTheNextStartByteWithoutAMark) {
+  device.Run(3);
+  const std::size_t before = Sets();
+  device.Skip(1);
+  device.Run(1);
+  EXPECT_EQ(Sets(), before) << "the frame before the gap must not set the clock a second late";
+  EXPECT_TRUE(sim.program.state.FrameReady);
+  device.Run(1);
+  EXPECT_EQ(Sets(), before + 1);
+  const SimulatedClock::SetCall& set = sim.platform.clock.Sets().back();
+  EXPECT_EQ(set.at, 6 * VirtualTime::kSecond);
+  EXPECT_EQ(set.record,
+            CivilRecord(kGpsAtStart + 6 * VirtualTime::kSecond + VirtualTime::kMillisecond));
+}
+
+TEST_F(MarkAfterAFault, FrameThatLostItsStartByteGivesNoMark) {
+  device.Run(3);
+  const std::size_t before = Sets();
+  const Nanoseconds start = device.NextStart();
+  ScheduleFrame(sim.platform, MakeFrame(device.NextGpsTime(), 'A').substr(1), start);
+  device.Skip(1);
+  device.Run(1);
+  EXPECT_EQ(Sets(), before);
+}
+
+TEST_F(MarkAfterAFault, FrameWithADamagedDigitIsShownButNeverSetsTheClock) {
+  device.Run(3);
+  const std::string label9 = sim.program.window.Label9.Caption();
+  std::string damaged = MakeFrame(device.NextGpsTime(), 'A');
+  damaged[14] = '?';
+  ScheduleFrame(sim.platform, damaged, device.NextStart());
+  device.Skip(1);
+  sim.platform.time.AdvanceTo(device.NextStart() - 1);
+  const std::size_t before = Sets();
+  EXPECT_EQ(sim.program.state.ReceivedTime.Second, 1) << "decoded with the damaged digit as 0";
+  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_EQ(sim.program.window.Label9.Caption(), label9);
+  device.Run(1);
+  EXPECT_EQ(Sets(), before);
+}
+
+TEST_F(MarkAfterAFault, SlowestLineStillMarksEverySecond) {
+  SimulatedProgram slow;
+  slow.Start("1,1,0,5\r\n", CivilNanoseconds(2024, 5, 7, 12, 20, 0));
+  SimulatedDevice slowDevice(slow.platform, kGpsAtStart, 1200);
+  slowDevice.Run(10);
+  EXPECT_EQ(slow.platform.clock.Sets().size(), 9u);
+}
+
+}  // namespace
+}  // namespace gpsclock

@@ -19,9 +19,10 @@ struct SimulatedPlatform {
   SimulatedClock clock{time};
   SimulatedTimer Timer1{time, 100, true};
   SimulatedTimer Timer2{time, 100, true};
+  SimulatedTimer FrameExpiry{time, 1500, false};
   SimulatedFiles files;
 
-  PlatformServices Services() { return {serial, clock, Timer1, Timer2, files}; }
+  PlatformServices Services() { return {serial, clock, Timer1, Timer2, FrameExpiry, files}; }
 };
 
 // The platform and the program on it; the program is not started until a test says so.
