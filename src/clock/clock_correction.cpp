@@ -19,7 +19,8 @@ bool IsInsideSetWindow(int localMinute) {
   return localMinute >= kFirstMinuteOfWindow && localMinute <= kLastMinuteOfWindow;
 }
 
-// Only a frame set while unlocked can carry digits that are no time of day, such as second 90.
+// A locked frame's advance carries every field into a time of day; only an unlocked frame, used
+// while SyncWhenUnlocked is on, can leave digits that are none, such as second 90.
 bool IsTimeOfDay(const GpsTime& time) {
   return time.Hour >= 0 && time.Hour <= 23 && time.Minute >= 0 && time.Minute <= 59 &&
          time.Second >= 0 && time.Second <= 59;
