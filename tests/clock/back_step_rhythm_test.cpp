@@ -38,6 +38,8 @@ struct RhythmCase {
   // synchronisation off and on again between marks.
   const char* events;
   const char* outcomes;  // one Outcome per mark
+
+  friend void PrintTo(const RhythmCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class BackStepRhythm : public testing::TestWithParam<RhythmCase> {};

@@ -29,6 +29,8 @@ struct MarkCase {
   std::int16_t backStepCounterBefore;
   std::optional<Nanoseconds> setTo;  // what the clock is set to; nothing: SetLocalTime not called
   std::int16_t backStepCounterAfter;
+
+  friend void PrintTo(const MarkCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class CorrectionAtTheMark : public testing::TestWithParam<MarkCase> {};
@@ -153,6 +155,8 @@ class ClockWithOwnDayOfWeek : public LocalClock {
 struct DayOfWeekCase {
   const char* name;
   Nanoseconds received;
+
+  friend void PrintTo(const DayOfWeekCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class DayOfWeekAtTheMark : public testing::TestWithParam<DayOfWeekCase> {};
@@ -185,6 +189,8 @@ struct GateCase {
   const char* config;
   char status;
   bool clockRead;  // read once at the mark, and then set outright
+
+  friend void PrintTo(const GateCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class LockGate : public testing::TestWithParam<GateCase> {};
@@ -235,6 +241,8 @@ struct ErrorDaysCase {
   Nanoseconds pcClock;
   Nanoseconds received;
   std::int16_t errorDays;
+
+  friend void PrintTo(const ErrorDaysCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ErrorDaysAtTheMark : public testing::TestWithParam<ErrorDaysCase> {};

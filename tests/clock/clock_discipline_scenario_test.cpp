@@ -74,6 +74,8 @@ struct DayCase {
   Nanoseconds gpsAtStart;
   Nanoseconds pcAhead;  // negative: behind
   int frames;
+
+  friend void PrintTo(const DayCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ADayOfFrames : public testing::TestWithParam<DayCase> {};
@@ -118,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct DriftCase {
   const char* name;
   double ratePpm;
+
+  friend void PrintTo(const DriftCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class DriftingPcClock : public testing::TestWithParam<DriftCase> {};

@@ -25,6 +25,8 @@ struct TextsCase {
   const char* gpsDate;   // LDISD
   const char* pcTime;    // LSDIS
   const char* pcDate;    // LSDISD
+
+  friend void PrintTo(const TextsCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ClockTextsAtTheMark : public testing::TestWithParam<TextsCase> {};
@@ -130,6 +132,8 @@ struct RephaseCase {
   char status;
   bool switchedOff;
   bool postponed;  // the first Timer1 tick after the decode comes 1000 ms after it
+
+  friend void PrintTo(const RephaseCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Timer1AfterADecode : public testing::TestWithParam<RephaseCase> {};

@@ -18,6 +18,8 @@ struct SwitchCase {
   const char* label7Caption;
   bool syncEnabled;
   Colour shape3Fill;
+
+  friend void PrintTo(const SwitchCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class SyncSwitch : public testing::TestWithParam<SwitchCase> {};

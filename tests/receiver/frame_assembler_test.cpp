@@ -20,6 +20,8 @@ struct DecodeCase {
   const char* name;
   std::string frame;
   GpsTime expected;  // Second, Minute, Hour, Month, Year, Day
+
+  friend void PrintTo(const DecodeCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Decoding : public FrameAssembler, public testing::WithParamInterface<DecodeCase> {};

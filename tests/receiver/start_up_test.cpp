@@ -56,6 +56,8 @@ struct StartUpCase {
   bool syncWhenUnlocked;
   const char* errorDaysText;
   bool portOpen;
+
+  friend void PrintTo(const StartUpCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class StartUpFromConfiguration : public testing::TestWithParam<StartUpCase> {};

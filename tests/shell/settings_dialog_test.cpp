@@ -134,6 +134,8 @@ struct TypedCase {
   const char* name;
   const char* typed;
   const char* written;
+
+  friend void PrintTo(const TypedCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Combo3TypingTest : public SettingsDialogTest,
