@@ -31,4 +31,25 @@ std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t 
   return pairs;
 }
 
+std::vector<std::int64_t> AskedTimes(const ClockRecord& clock) {
+  std::vector<std::int64_t> asked;
+  for (const ClockSet& set : clock.sets) asked.push_back(set.askedNs);
+  return asked;
+}
+
+std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames,
+                                            std::int64_t sinceNs, std::int64_t lineDelayMs) {
+  std::vector<std::int64_t> asked;
+  for (std::size_t index = 1; index < frames.size(); ++index) {
+    const SentFrame& received = frames[index - 1];
+    const SentFrame& mark = frames[index];
+    if (received.startByteMonotonicNs > sinceNs && received.number + 1 == mark.number &&
+        received.status == 'A') {
+      asked.push_back(mark.second * kNanosecondsPerSecond +
+                      lineDelayMs * kNanosecondsPerMillisecond);
+    }
+  }
+  return asked;
+}
+
 }  // namespace gpsclock::e2e

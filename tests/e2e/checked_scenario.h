@@ -1,6 +1,7 @@
 // Runs as tests: a failure for whatever kept a run from starting or ending, or made it unsafe.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "harness/scenario.h"
@@ -20,5 +21,15 @@ struct MarkSet {
 // Each mark of the run with the one set the program made at it, in order; a test failure and
 // nothing when the run did not have `marks` marks, each with one set.
 std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t marks);
+
+// The times the program's sets asked for, in order.
+std::vector<std::int64_t> AskedTimes(const ClockRecord& clock);
+
+// The sets a program with a PC clock less than 10 s off must ask for: at every start byte that
+// follows a locked frame received whole, the received time plus the line delay. Only frames whose
+// start byte came after `sinceNs` (CLOCK_MONOTONIC) count as received, and only a frame numbered
+// one below the next one counts as followed by its start byte.
+std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames,
+                                            std::int64_t sinceNs, std::int64_t lineDelayMs);
 
 }  // namespace gpsclock::e2e

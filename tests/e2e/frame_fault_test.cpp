@@ -25,9 +25,7 @@ TEST(FrameFaultTest, OnlyStartBytesAfterWholeFramesSetTheClock) {
       expected.push_back(mark.second * kNanosecondsPerSecond + kNanosecondsPerMillisecond);
     }
   }
-  std::vector<std::int64_t> asked;
-  for (const ClockSet& set : outcome.clock.sets) asked.push_back(set.askedNs);
-  EXPECT_EQ(asked, expected);
+  EXPECT_EQ(AskedTimes(outcome.clock), expected);
   EXPECT_TRUE(outcome.programRanToTheEnd);
 }
 

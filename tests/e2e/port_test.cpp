@@ -4,7 +4,6 @@
 
 #include <set>
 #include <thread>
-#include <vector>
 
 #include "checked_scenario.h"
 #include "harness/main_window_driver.h"
@@ -37,15 +36,7 @@ TEST(PortTest, MenuToggleClosesThePortAndOpensItAgain) {
   ASSERT_EQ(*sent.rbegin(), 12) << "the port was not opened again";
   // Closing forgets the frame that was waiting: only a start byte after a frame received whole,
   // since the last open, is a mark.
-  std::vector<std::int64_t> expected;
-  for (const SentFrame& frame : outcome.frames) {
-    if (sent.count(frame.number - 1) != 0) {
-      expected.push_back(frame.second * kNanosecondsPerSecond + kNanosecondsPerMillisecond);
-    }
-  }
-  std::vector<std::int64_t> asked;
-  for (const ClockSet& set : outcome.clock.sets) asked.push_back(set.askedNs);
-  EXPECT_EQ(asked, expected);
+  EXPECT_EQ(AskedTimes(outcome.clock), OutrightSetsAfter(outcome.frames, 0, 1));
   EXPECT_TRUE(outcome.programRanToTheEnd);
 }
 

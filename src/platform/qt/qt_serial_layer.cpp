@@ -70,6 +70,12 @@ bool QtSerialLayer::Open() {
   port_.setPortName(QString::fromStdString(*path));
   // The device only talks, so the port is never written.
   if (!ApplySettings(port_, settings_) || !port_.open(QIODevice::ReadOnly)) return false;
+  // Bytes that waited in the terminal before the open are of unknown age (a pseudo-terminal keeps
+  // what another program left unread), and a start byte after them would make them a mark.
+  if (!port_.clear(QSerialPort::Input)) {
+    port_.close();
+    return false;
+  }
   // Without low latency the port still works, only the start byte may arrive a little later.
   lowLatency_ = RequestLowLatency(static_cast<int>(port_.handle()));
   open_ = true;

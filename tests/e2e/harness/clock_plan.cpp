@@ -29,4 +29,10 @@ int UtcMinute(std::int64_t nanoseconds) {
   return utc.tm_min;
 }
 
+std::int64_t MonotonicNs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * kNanosecondsPerSecond + now.tv_nsec;
+}
+
 }  // namespace gpsclock::e2e

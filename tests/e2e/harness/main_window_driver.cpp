@@ -2,16 +2,14 @@
 // outside the menu bar reach it.
 #include "harness/main_window_driver.h"
 
-#include <thread>
 #include <vector>
 
 #include "harness/built_programs.h"
-#include "harness/child_process.h"
+#include "harness/x_display.h"
 
 namespace gpsclock::e2e {
 namespace {
 
-constexpr std::chrono::milliseconds kPollInterval{10};
 // The main window's title begins with these letters; no other shown window's does.
 constexpr char kTitlePattern[] = "^GPS";
 // Time for the menu bar to take the keyboard after Alt alone.
@@ -20,16 +18,9 @@ constexpr char kMenuBarDelaySeconds[] = "0.2";
 }  // namespace
 
 bool MainWindowDriver::WaitForWindow(std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    const auto found = Run({"xdotool", "search", "--onlyvisible", "--name", kTitlePattern});
-    if (found && !found->empty()) {
-      window_ = found->substr(0, found->find('\n'));
-      return true;
-    }
-    std::this_thread::sleep_for(kPollInterval);
-  }
-  return false;
+  const auto found = WaitForShownWindow(display_, kTitlePattern, timeout);
+  if (found) window_ = *found;
+  return found.has_value();
 }
 
 bool MainWindowDriver::ChooseMenuCommand(int position) {
@@ -38,17 +29,14 @@ bool MainWindowDriver::ChooseMenuCommand(int position) {
                                      "key"};
   for (int step = 0; step < position; ++step) arguments.push_back("Right");
   arguments.push_back("Return");
-  return Run(arguments).has_value();
+  return RunOnDisplay(display_, arguments).has_value();
 }
 
 std::optional<std::string> MainWindowDriver::LogViewText() {
-  if (!Run({"xdotool", "windowfocus", "--sync", window_, "key", "ctrl+a"})) return {};
-  return Run({kBuiltSelectionReader});
-}
-
-std::optional<std::string> MainWindowDriver::Run(const std::vector<std::string>& arguments) const {
-  return CommandOutput(arguments, {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "QT_QPA_PLATFORM=xcb",
-                                   "DISPLAY=" + display_});
+  if (!RunOnDisplay(display_, {"xdotool", "windowfocus", "--sync", window_, "key", "ctrl+a"})) {
+    return {};
+  }
+  return RunOnDisplay(display_, {kBuiltSelectionReader});
 }
 
 }  // namespace gpsclock::e2e

@@ -23,13 +23,12 @@ class MainWindowDriver {
   std::optional<std::string> LogViewText();
 
  private:
-  std::optional<std::string> Run(const std::vector<std::string>& arguments) const;
-
   std::string display_;
   std::string window_;
 };
 
-// The position of 串口连接 / 断开串口 in the menu bar.
+// The positions of 串口设置 and of 串口连接 / 断开串口 in the menu bar.
+inline constexpr int kSetPortMenuPosition = 1;
 inline constexpr int kDisconnectMenuPosition = 2;
 
 }  // namespace gpsclock::e2e

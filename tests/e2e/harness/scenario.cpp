@@ -12,17 +12,17 @@ constexpr std::chrono::seconds kSimulatorTimeout{90};
 constexpr std::chrono::milliseconds kSettleTime{300};
 constexpr std::chrono::milliseconds kPollInterval{50};
 
-const ProgramFolder& Prepared(const ProgramFolder& folder, const Scenario& scenario) {
+void Prepare(const ProgramFolder& folder, const Scenario& scenario) {
   folder.Write(folder.Path("config.cfg"), scenario.config);
   if (!scenario.trackingLogBefore.empty()) {
     folder.Write(folder.Path(kTrackingLogName), scenario.trackingLogBefore);
   }
-  return folder;
 }
 
-std::vector<std::string> SimulatorOptions(const ClockPlan& plan, const Scenario& scenario) {
+std::vector<std::string> SimulatorOptions(const ClockPlan& plan,
+                                          const std::vector<std::string>& asked) {
   std::vector<std::string> options{"--offset", std::to_string(plan.deviceOffsetSeconds)};
-  options.insert(options.end(), scenario.simulatorOptions.begin(), scenario.simulatorOptions.end());
+  options.insert(options.end(), asked.begin(), asked.end());
   return options;
 }
 
@@ -32,15 +32,30 @@ ScenarioRun::ScenarioRun(const Scenario& scenario)
     : display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
                                   : std::nullopt),
       plan_(PlanClocks(scenario.gpsSeconds, scenario.pcAheadSeconds)),
-      simulator_(Prepared(folder_, scenario), SimulatorOptions(plan_, scenario)) {
+      fakeClock_{plan_.pcOffsetNs, scenario.setSucceeds} {
+  Prepare(folder_, scenario);
+  devices_.push_back(
+      std::make_unique<SimulatorRun>(folder_, SimulatorOptions(plan_, scenario.simulatorOptions)));
+  if (scenario.programStartsAtOnce) StartProgram();
+}
+
+bool ScenarioRun::StartProgram() {
+  if (program_) return true;
   if (display_ && !display_->Name()) {
     startProblem_ = "Xvfb did not start";
-  } else if (!simulator_.Linked()) {
-    startProblem_ = "the simulator made no COM1 link: " + simulator_.Messages();
+  } else if (!Simulator().Linked()) {
+    startProblem_ = "the simulator made no COM1 link: " + Simulator().Messages();
   } else {
-    program_.emplace(folder_, FakeClock{plan_.pcOffsetNs, scenario.setSucceeds},
-                     display_ ? display_->Name() : std::nullopt);
+    program_.emplace(folder_, fakeClock_, display_ ? display_->Name() : std::nullopt);
   }
+  return Started();
+}
+
+bool ScenarioRun::PlugInNewDevice(const std::vector<std::string>& options) {
+  const int device = static_cast<int>(devices_.size()) + 1;
+  devices_.push_back(
+      std::make_unique<SimulatorRun>(folder_, SimulatorOptions(plan_, options), device));
+  return Simulator().Linked();
 }
 
 ScenarioOutcome ScenarioRun::Finish() {
@@ -49,14 +64,17 @@ ScenarioOutcome ScenarioRun::Finish() {
   // A program that ended early leaves the simulator waiting for a reader for ever.
   const auto deadline = std::chrono::steady_clock::now() + kSimulatorTimeout;
   do {
-    outcome.simulatorEnded = simulator_.WaitForEnd(kPollInterval);
+    outcome.simulatorEnded = Simulator().WaitForEnd(kPollInterval);
   } while (!outcome.simulatorEnded && program_->Running() &&
            std::chrono::steady_clock::now() < deadline);
   std::this_thread::sleep_for(kSettleTime);
   outcome.programRanToTheEnd = program_->Running();
   program_->Stop();
   outcome.machineClockUnstepped = machineClock_.Unstepped();
-  outcome.frames = simulator_.Frames();
+  for (const auto& device : devices_) {
+    const std::vector<SentFrame> frames = device->Frames();
+    outcome.frames.insert(outcome.frames.end(), frames.begin(), frames.end());
+  }
   outcome.clock = program_->Record();
   outcome.trackingLog = program_->TrackingLog();
   return outcome;

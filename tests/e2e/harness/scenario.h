@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,12 +26,15 @@ struct Scenario {
   bool setSucceeds = true;
   bool onDisplay = false;  // a private X display for the window, else none (offscreen)
   std::vector<std::string> simulatorOptions;  // with --frames or --duration, so that the run ends
+  // False when the test first prepares the port or the folder, then calls StartProgram().
+  bool programStartsAtOnce = true;
 };
 
 struct ScenarioOutcome {
   bool simulatorEnded = false;
   bool programRanToTheEnd = false;
   bool machineClockUnstepped = false;
+  // The frames of every device plugged in, one device after the other; each numbers its own from 1.
   std::vector<SentFrame> frames;
   ClockRecord clock;
   std::string trackingLog;
@@ -38,17 +42,24 @@ struct ScenarioOutcome {
 
 class ScenarioRun {
  public:
-  // Starts the simulator and then the program, only once the COM1 link is there: without it the
-  // program would open /dev/ttyS0.
+  // Starts the simulator and then, unless the scenario leaves that to the test, the program.
   explicit ScenarioRun(const Scenario& scenario);
+  // Starts the program if it is not running yet, only once the COM1 link is there: without it the
+  // program would open /dev/ttyS0. Whether it has been started.
+  bool StartProgram();
 
   bool Started() const { return program_.has_value(); }
   // What kept the program from being started.
   const std::string& StartProblem() const { return startProblem_; }
+  const ProgramFolder& Folder() const { return folder_; }
   // The program's X display, for a scenario on a display.
   std::string DisplayName() const { return display_ ? display_->Name().value_or("") : ""; }
-  SimulatorRun& Simulator() { return simulator_; }
+  // The device plugged in last.
+  SimulatorRun& Simulator() { return *devices_.back(); }
   ProgramRun& Program() { return *program_; }
+  // A device plugged in after the one before was pulled out: a new simulator with `options` and
+  // the same clock, on a new pseudo-terminal that COM1 then leads to. False when it made no link.
+  bool PlugInNewDevice(const std::vector<std::string>& options);
   // Waits for the simulator to send its frames and end, then stops the program.
   ScenarioOutcome Finish();
 
@@ -57,7 +68,8 @@ class ScenarioRun {
   ProgramFolder folder_;
   std::optional<XDisplay> display_;
   ClockPlan plan_;
-  SimulatorRun simulator_;
+  FakeClock fakeClock_;
+  std::vector<std::unique_ptr<SimulatorRun>> devices_;
   std::optional<ProgramRun> program_;
   std::string startProblem_;
 };

@@ -1,38 +1,34 @@
-// The link is made before the simulator waits for a reader, so its presence says the port is ready.
+// The simulator prints its pseudo-terminal's path once the link leads there, before it waits for a
+// reader: a link to the path printed says the port is ready, even over an earlier device's link.
 #include "harness/simulator_run.h"
 
-#include <sys/stat.h>
-
+#include <cerrno>
+#include <ctime>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 
 #include "harness/built_programs.h"
+#include "harness/clock_plan.h"
 
 namespace gpsclock::e2e {
 namespace {
 
-constexpr char kFrameLog[] = "frames.log";
-constexpr char kMessages[] = "simulator.err";
 constexpr std::chrono::seconds kLinkTimeout{5};
 constexpr std::chrono::milliseconds kPollInterval{10};
 
-bool Exists(const std::string& path) {
-  struct stat entry {};
-  return lstat(path.c_str(), &entry) == 0;
-}
-
 }  // namespace
 
-SimulatorRun::SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options)
-    : folder_(folder) {
+SimulatorRun::SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,
+                           int device)
+    : folder_(folder), device_(device) {
   std::vector<std::string> arguments{kBuiltSimulator, "--link", folder.Path("COM1"), "--log",
-                                     folder.TestFile(kFrameLog)};
+                                     FileName("frames")};
   arguments.insert(arguments.end(), options.begin(), options.end());
-  process_ =
-      std::make_unique<ChildProcess>(arguments, std::vector<std::string>{"TZ=UTC"},
-                                     folder.TestFile("simulator.out"), folder.TestFile(kMessages));
+  process_ = std::make_unique<ChildProcess>(arguments, std::vector<std::string>{"TZ=UTC"},
+                                            FileName("out"), FileName("err"));
   const auto deadline = std::chrono::steady_clock::now() + kLinkTimeout;
-  while (!(linked_ = Exists(folder.Path("COM1"))) && process_->Running() &&
+  while (!(linked_ = LinkLeadsHere()) && process_->Running() &&
          std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(kPollInterval);
   }
@@ -51,9 +47,26 @@ bool SimulatorRun::WaitForFrames(std::size_t count, std::chrono::milliseconds ti
   return true;
 }
 
+std::optional<std::chrono::nanoseconds> SimulatorRun::UnplugDuringNextFrame(
+    std::chrono::nanoseconds intoFrame) {
+  const std::vector<SentFrame> frames = Frames();
+  if (frames.empty()) return {};
+  // The start bytes come one second apart.
+  const std::int64_t nextStartNs = frames.back().startByteMonotonicNs + kNanosecondsPerSecond;
+  const std::int64_t unplugNs = nextStartNs + intoFrame.count();
+  const timespec deadline{static_cast<time_t>(unplugNs / kNanosecondsPerSecond),
+                          static_cast<long>(unplugNs % kNanosecondsPerSecond)};
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+  }
+  // The simulator stops between two bytes as soon as it has the signal.
+  const std::int64_t signalledNs = MonotonicNs();
+  process_->Stop();
+  return std::chrono::nanoseconds(signalledNs - nextStartNs);
+}
+
 std::vector<SentFrame> SimulatorRun::Frames() const {
   std::vector<SentFrame> frames;
-  std::istringstream lines(folder_.Read(folder_.TestFile(kFrameLog)));
+  std::istringstream lines(folder_.Read(FileName("frames")));
   SentFrame frame;
   while (lines >> frame.number >> frame.second >> frame.status >> frame.startByteMonotonicNs >>
          frame.faults) {
@@ -63,7 +76,19 @@ std::vector<SentFrame> SimulatorRun::Frames() const {
 }
 
 std::string SimulatorRun::Messages() const {
-  return folder_.Read(folder_.TestFile(kMessages));
+  return folder_.Read(FileName("err"));
+}
+
+bool SimulatorRun::LinkLeadsHere() const {
+  std::string printed = folder_.Read(FileName("out"));
+  if (printed.empty() || printed.back() != '\n') return false;
+  printed.pop_back();
+  std::error_code error;
+  return std::filesystem::read_symlink(folder_.Path("COM1"), error) == printed;
+}
+
+std::string SimulatorRun::FileName(const std::string& kind) const {
+  return folder_.TestFile("device" + std::to_string(device_) + "." + kind);
 }
 
 }  // namespace gpsclock::e2e

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,10 @@ struct SentFrame {
 class SimulatorRun {
  public:
   // Starts the simulator with `options` besides the link and the log, in UTC, and waits for the
-  // link to be there; the simulator then waits for the program to open the port.
-  SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options);
+  // link to be there; the simulator then waits for the program to open the port. `device` counts
+  // the devices plugged in one after another as COM1 in the same folder, each with its own files.
+  SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,
+               int device = 1);
 
   bool Linked() const { return linked_; }
   // True once the simulator ended by itself (its frames or its duration done) within `timeout`.
@@ -34,12 +37,20 @@ class SimulatorRun {
   bool WaitForFrames(std::size_t count, std::chrono::milliseconds timeout) const;
   // The port goes away: the simulator stops and closes its side.
   void Stop() { process_->Stop(); }
+  // The device is pulled out `intoFrame` after the start byte of the frame after the last one
+  // sent. Returns how far into that frame the simulator was in fact stopped; nothing when no
+  // frame had been sent.
+  std::optional<std::chrono::nanoseconds> UnplugDuringNextFrame(std::chrono::nanoseconds intoFrame);
   std::vector<SentFrame> Frames() const;
   // What it told the user on standard error.
   std::string Messages() const;
 
  private:
+  bool LinkLeadsHere() const;
+  std::string FileName(const std::string& kind) const;
+
   const ProgramFolder& folder_;
+  int device_;
   std::unique_ptr<ChildProcess> process_;
   bool linked_ = false;
 };

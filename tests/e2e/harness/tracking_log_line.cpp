@@ -1,5 +1,5 @@
-// The Chinese texts are spelt out in GBK bytes, so that the check does not rest on the same
-// conversion as the program.
+// The Chinese texts are spelt out in GBK bytes and in UTF-8 bytes, so that the check does not rest
+// on the same conversion as the program.
 #include "harness/tracking_log_line.h"
 
 #include <ctime>
@@ -7,35 +7,67 @@
 namespace gpsclock::e2e {
 namespace {
 
-constexpr char kYear[] = "\xc4\xea";                                              // 年
-constexpr char kMonth[] = "\xd4\xc2";                                             // 月
-constexpr char kDay[] = "\xc8\xd5";                                               // 日
-constexpr char kLost[] = "\xce\xc0\xd0\xc7\xca\xa7\xcb\xf8";                      // 卫星失锁
-constexpr char kLocked[] = "\xd2\xd1\xcb\xf8\xb6\xa8\xce\xc0\xd0\xc7";            // 已锁定卫星
-constexpr char kRestored[] = "\xce\xc0\xd0\xc7\xbb\xd6\xb8\xb4\xcb\xf8\xb6\xa8";  // 卫星恢复锁定
+struct Spelling {
+  const char* year;
+  const char* month;
+  const char* day;
+  const char* lost;
+  const char* locked;
+  const char* restored;
+};
 
-const char* EventText(LockEvent event) {
+constexpr Spelling kGbk{
+    "\xc4\xea",                                          // 年
+    "\xd4\xc2",                                          // 月
+    "\xc8\xd5",                                          // 日
+    "\xce\xc0\xd0\xc7\xca\xa7\xcb\xf8",                  // 卫星失锁
+    "\xd2\xd1\xcb\xf8\xb6\xa8\xce\xc0\xd0\xc7",          // 已锁定卫星
+    "\xce\xc0\xd0\xc7\xbb\xd6\xb8\xb4\xcb\xf8\xb6\xa8",  // 卫星恢复锁定
+};
+constexpr Spelling kUtf8{"年", "月", "日", "卫星失锁", "已锁定卫星", "卫星恢复锁定"};
+
+const char* EventText(const Spelling& spelling, LockEvent event) {
   switch (event) {
     case LockEvent::kLost:
-      return kLost;
+      return spelling.lost;
     case LockEvent::kLocked:
-      return kLocked;
+      return spelling.locked;
     case LockEvent::kRestored:
-      return kRestored;
+      return spelling.restored;
   }
   return "";
+}
+
+std::int64_t LoggedSeconds(const SentFrame& frame) {
+  return frame.second + (frame.status == 'A' ? 1 : 0);
+}
+
+std::string Line(const Spelling& spelling, std::int64_t seconds, LockEvent event) {
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  gmtime_r(&time, &utc);
+  return std::to_string(utc.tm_year + 1900) + spelling.year + std::to_string(utc.tm_mon + 1) +
+         spelling.month + std::to_string(utc.tm_mday) + spelling.day + "   " +
+         std::to_string(utc.tm_hour) + ":" + std::to_string(utc.tm_min) + ":" +
+         std::to_string(utc.tm_sec) + "  :  " + EventText(spelling, event);
 }
 
 }  // namespace
 
 std::string TrackingLogLine(std::int64_t seconds, LockEvent event) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  return std::to_string(utc.tm_year + 1900) + kYear + std::to_string(utc.tm_mon + 1) + kMonth +
-         std::to_string(utc.tm_mday) + kDay + "   " + std::to_string(utc.tm_hour) + ":" +
-         std::to_string(utc.tm_min) + ":" + std::to_string(utc.tm_sec) + "  :  " +
-         EventText(event) + "\r\n";
+  return Line(kGbk, seconds, event) + "\r\n";
+}
+
+std::string LogViewLine(std::int64_t seconds, LockEvent event) {
+  return Line(kUtf8, seconds, event);
+}
+
+std::string TrackingLogLine(const SentFrame& frame, LockEvent event) {
+  return TrackingLogLine(LoggedSeconds(frame), event);
+}
+
+std::string LogViewLine(const SentFrame& frame, LockEvent event) {
+  return LogViewLine(LoggedSeconds(frame), event);
 }
 
 }  // namespace gpsclock::e2e

@@ -1,9 +1,11 @@
 // A private X display (Xvfb) for the tests that drive the program's window.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "harness/child_process.h"
 
@@ -21,5 +23,17 @@ class XDisplay {
   std::unique_ptr<ChildProcess> server_;
   std::optional<std::string> name_;
 };
+
+// Runs a short X client (xdotool, the selection reader) on `display` to its end; its standard
+// output, nothing when it failed.
+std::optional<std::string> RunOnDisplay(const std::string& display,
+                                        const std::vector<std::string>& arguments);
+// The id of a shown window whose title matches the regular expression `titlePattern`; nothing
+// while none is shown.
+std::optional<std::string> ShownWindow(const std::string& display, const std::string& titlePattern);
+// The same, once there is one within `timeout`.
+std::optional<std::string> WaitForShownWindow(const std::string& display,
+                                              const std::string& titlePattern,
+                                              std::chrono::milliseconds timeout);
 
 }  // namespace gpsclock::e2e

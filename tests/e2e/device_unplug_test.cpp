@@ -1,0 +1,78 @@
+// Black-box: the device pulled out in the middle of a frame and plugged in again. The program
+// keeps running without busy work while the port is gone and shows it closed, so that one
+// 串口连接 opens the new one; the cut frame writes no line, and after the reopen the frames set
+// the clock and write their lock lines again.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "checked_scenario.h"
+#include "harness/main_window_driver.h"
+#include "harness/tracking_log_line.h"
+
+namespace gpsclock::e2e {
+namespace {
+
+constexpr std::chrono::seconds kTimeout{20};
+// At 1200 baud a byte takes 8.3 ms: the status letter (the 16th byte) is in by 134 ms after the
+// start byte and the LF (the 41st) at 333 ms. The device is pulled out between the two.
+constexpr std::chrono::milliseconds kUnplugIntoFrame{230};
+constexpr std::chrono::milliseconds kStatusLetterIn{134};
+constexpr std::chrono::milliseconds kFrameEnd{333};
+constexpr std::int64_t kLineDelayMs = 8;
+
+TEST(DeviceUnplugTest, DevicePulledOutInMidFrameIsShownClosedAndTakenUpAgainByOneToggle) {
+  Scenario scenario;
+  scenario.config = "1,1,0,5\r\n";
+  scenario.pcAheadSeconds = -5;
+  scenario.onDisplay = true;
+  scenario.simulatorOptions = {"--baud", "1200", "--lock", "AAAV"};
+  ScenarioRun run(scenario);
+  ASSERT_TRUE(run.Started()) << run.StartProblem();
+  MainWindowDriver window(run.DisplayName());
+  ASSERT_TRUE(window.WaitForWindow(kTimeout));
+
+  // The fourth frame, the first unlocked one, is cut after its status letter.
+  ASSERT_TRUE(run.Simulator().WaitForFrames(3, kTimeout));
+  const auto cut = run.Simulator().UnplugDuringNextFrame(kUnplugIntoFrame);
+  ASSERT_TRUE(cut.has_value());
+  ASSERT_GT(*cut, kStatusLetterIn);
+  ASSERT_LT(*cut, kFrameEnd);
+  const std::vector<SentFrame> firstDevice = run.Simulator().Frames();
+  ASSERT_EQ(firstDevice.size(), 3u);
+
+  // While the port is gone the program waits without busy work.
+  const auto cpuBefore = run.Program().Process().CpuTime();
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  EXPECT_LT(run.Program().Process().CpuTime() - cpuBefore, std::chrono::milliseconds(200));
+  ASSERT_TRUE(run.Program().Running());
+
+  ASSERT_TRUE(run.PlugInNewDevice({"--baud", "1200", "--lock", "AAV", "--frames", "5"}));
+  ASSERT_TRUE(window.ChooseMenuCommand(kDisconnectMenuPosition));
+  ASSERT_TRUE(run.Simulator().WaitForFrames(5, kTimeout))
+      << "the port was not opened again by one toggle";
+  const ScenarioOutcome outcome = FinishChecked(run);
+  ASSERT_EQ(outcome.frames.size(), 8u);
+
+  // The cut frame's start byte was the mark of the third frame; the new device's first frame
+  // finds no frame received before it.
+  std::vector<std::int64_t> expectedSets = OutrightSetsAfter(firstDevice, 0, kLineDelayMs);
+  expectedSets.push_back((firstDevice.back().second + 1) * kNanosecondsPerSecond +
+                         kLineDelayMs * kNanosecondsPerMillisecond);
+  const std::vector<SentFrame> secondDevice(outcome.frames.begin() + 3, outcome.frames.end());
+  for (const std::int64_t asked : OutrightSetsAfter(secondDevice, 0, kLineDelayMs)) {
+    expectedSets.push_back(asked);
+  }
+  EXPECT_EQ(AskedTimes(outcome.clock), expectedSets);
+  // The lock was last seen in a whole frame as locked, so the new device's locked frames write
+  // nothing until its unlocked third one.
+  EXPECT_EQ(outcome.trackingLog, TrackingLogLine(firstDevice[0], LockEvent::kLocked) +
+                                     TrackingLogLine(firstDevice[0], LockEvent::kRestored) +
+                                     TrackingLogLine(secondDevice[2], LockEvent::kLost) +
+                                     TrackingLogLine(secondDevice[3], LockEvent::kRestored));
+  EXPECT_TRUE(outcome.programRanToTheEnd);
+}
+
+}  // namespace
+}  // namespace gpsclock::e2e
