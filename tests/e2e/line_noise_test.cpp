@@ -37,8 +37,7 @@ TEST(LineNoiseTest, FloodWithoutStartBytesSetsNothingAndTheFramesAfterItAreTaken
   ASSERT_TRUE(run.Program().Running());
   const std::int64_t quietNs = line.Quieten();
   const std::size_t framesBefore = run.Simulator().Frames().size();
-  ASSERT_TRUE(run.Simulator().WaitForFrames(framesBefore + kFramesAfterTheFlood, kTimeout));
-  run.Simulator().Stop();
+  ASSERT_TRUE(run.Simulator().StopAfterFrames(framesBefore + kFramesAfterTheFlood, kTimeout));
   const ScenarioOutcome outcome = FinishChecked(run);
 
   // Up to 960 bytes a second, each one its own receive event.

@@ -43,9 +43,8 @@ TEST_P(PortInUseTest, PortHeldAtStartIsShownClosedAndOpenedByOneToggleOnceReleas
   // The device sends only while a program has the port open: every frame from now on is the
   // program's.
   const std::size_t framesBefore = run.Simulator().Frames().size();
-  ASSERT_TRUE(run.Simulator().WaitForFrames(framesBefore + kFramesAfterRelease, kTimeout))
+  ASSERT_TRUE(run.Simulator().StopAfterFrames(framesBefore + kFramesAfterRelease, kTimeout))
       << "the port was not opened by one toggle";
-  run.Simulator().Stop();
   const ScenarioOutcome outcome = FinishChecked(run);
 
   EXPECT_EQ(AskedTimes(outcome.clock), OutrightSetsAfter(outcome.frames, releasedNs, 1));

@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::chrono::seconds kLinkTimeout{5};
 constexpr std::chrono::milliseconds kPollInterval{10};
+constexpr std::chrono::milliseconds kLastFrameRead{500};
 
 }  // namespace
 
@@ -44,6 +45,13 @@ bool SimulatorRun::WaitForFrames(std::size_t count, std::chrono::milliseconds ti
     if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(kPollInterval);
   }
+  return true;
+}
+
+bool SimulatorRun::StopAfterFrames(std::size_t count, std::chrono::milliseconds timeout) {
+  if (!WaitForFrames(count, timeout)) return false;
+  std::this_thread::sleep_for(kLastFrameRead);
+  Stop();
   return true;
 }
 

@@ -37,6 +37,10 @@ class SimulatorRun {
   bool WaitForFrames(std::size_t count, std::chrono::milliseconds timeout) const;
   // The port goes away: the simulator stops and closes its side.
   void Stop() { process_->Stop(); }
+  // Stops the simulator once `count` frames have been sent within `timeout`, leaving the last one
+  // time to be read first: a terminal that hangs up discards what its reader has not read yet.
+  // False when the frames did not come.
+  bool StopAfterFrames(std::size_t count, std::chrono::milliseconds timeout);
   // The device is pulled out `intoFrame` after the start byte of the frame after the last one
   // sent. Returns how far into that frame the simulator was in fact stopped; nothing when no
   // frame had been sent.
