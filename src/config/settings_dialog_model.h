@@ -11,9 +11,9 @@ namespace gpsclock {
 enum class DialogState { kNotLoaded, kLoadedHidden, kShown };
 
 inline constexpr int kNoEntry = -1;
-inline constexpr int kPortEntries = 8;     // Combo1: "串口 1".."串口 8", item data 1..8
-inline constexpr int kBaudEntries = 4;     // Combo2: "1200".."9600", item data 1..4
-inline constexpr int kErrorDayEntries = 6; // Combo3: "0".."5", item data 0..5
+inline constexpr int kPortEntries = 8;      // Combo1: "串口 1".."串口 8", item data 1..8
+inline constexpr int kBaudEntries = 4;      // Combo2: "1200".."9600", item data 1..4
+inline constexpr int kErrorDayEntries = 6;  // Combo3: "0".."5", item data 0..5
 
 inline constexpr std::string_view kConfigWriteFailedCaption = "配置文件写入失败";
 

@@ -9,8 +9,8 @@
 namespace gpsclock {
 namespace {
 
-constexpr std::array kSpeeds = {110,   300,   600,   1200,  2400,   4800,  9600,
-                                14400, 19200, 38400, 57600, 115200};
+constexpr std::array kSpeeds = {110,  300,   600,   1200,  2400,  4800,
+                                9600, 14400, 19200, 38400, 57600, 115200};
 
 std::optional<int> ParseWhole(std::string_view text) {
   int value = 0;
@@ -22,12 +22,23 @@ std::optional<int> ParseWhole(std::string_view text) {
 std::optional<Parity> ParseParity(std::string_view text) {
   if (text.size() != 1) return {};
   switch (text[0]) {
-    case 'n': case 'N': return Parity::kNone;
-    case 'e': case 'E': return Parity::kEven;
-    case 'o': case 'O': return Parity::kOdd;
-    case 'm': case 'M': return Parity::kMark;
-    case 's': case 'S': return Parity::kSpace;
-    default: return {};
+    case 'n':
+    case 'N':
+      return Parity::kNone;
+    case 'e':
+    case 'E':
+      return Parity::kEven;
+    case 'o':
+    case 'O':
+      return Parity::kOdd;
+    case 'm':
+    case 'M':
+      return Parity::kMark;
+    case 's':
+    case 'S':
+      return Parity::kSpace;
+    default:
+      return {};
   }
 }
 

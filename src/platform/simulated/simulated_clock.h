@@ -20,9 +20,9 @@ LocalTimeRecord CivilRecord(Nanoseconds civil);
 class SimulatedClock : public LocalClock {
  public:
   struct SetCall {
-    Nanoseconds at;            // virtual time of the call
-    Nanoseconds before;        // the PC clock just before it
-    LocalTimeRecord record;    // what was asked for
+    Nanoseconds at;          // virtual time of the call
+    Nanoseconds before;      // the PC clock just before it
+    LocalTimeRecord record;  // what was asked for
     bool succeeded;
   };
 

@@ -36,7 +36,9 @@ void SimulatedSerial::Close() {
   open_ = false;
 }
 
-std::string SimulatedSerial::Input() { return std::string(1, current_); }
+std::string SimulatedSerial::Input() {
+  return std::string(1, current_);
+}
 
 void SimulatedSerial::Receive(std::string_view bytes) {
   for (const char byte : bytes) {

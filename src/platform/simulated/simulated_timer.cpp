@@ -8,7 +8,9 @@ SimulatedTimer::SimulatedTimer(VirtualTime& time, int intervalMs, bool enabled)
   if (enabled) Enable();
 }
 
-SimulatedTimer::~SimulatedTimer() { time_.Cancel(pending_); }
+SimulatedTimer::~SimulatedTimer() {
+  time_.Cancel(pending_);
+}
 
 void SimulatedTimer::Enable() {
   if (enabled_) return;
@@ -29,7 +31,8 @@ void SimulatedTimer::SetInterval(int milliseconds) {
 }
 
 void SimulatedTimer::ScheduleNextTick() {
-  pending_ = time_.Schedule(time_.Now() + intervalMs_ * VirtualTime::kMillisecond, [this] { Tick(); });
+  pending_ =
+      time_.Schedule(time_.Now() + intervalMs_ * VirtualTime::kMillisecond, [this] { Tick(); });
 }
 
 void SimulatedTimer::Tick() {
