@@ -1,10 +1,8 @@
-// The correction at the on-time mark: the lock gate, the same-date test, the minute window
-// 10..50 on the local minute as read, then an outright set within 10 s or a one-second step.
+// The correction at the on-time mark. Only the lock gate, the reading and the set live in the
+// class; everything the rules decide is in DecideCorrection.
 #include "clock/clock_correction.h"
 
 #include <cstdlib>
-
-#include "receiver/program.h"
 
 namespace gpsclock {
 namespace {
@@ -26,67 +24,52 @@ bool IsTimeOfDay(const GpsTime& time) {
          time.Second >= 0 && time.Second <= 59;
 }
 
-// Sets the PC clock to LocalTime. A refused set must not show as success: LocalTime goes back to
-// the real PC clock (read again, or else the reading of this mark), and the log view says so once.
-void SetClock(Program& program, const LocalTimeRecord& reading) {
-  const bool set = program.platform.clock.SetLocalTime(program.state.LocalTime);
-  if (!set) program.state.LocalTime = program.platform.clock.GetLocalTime().value_or(reading);
-  program.clockSetFailure.Record(set, program.window.text1);
-}
-
 }  // namespace
 
-void CorrectLocalClock(Program& program) {
-  ReceiverState& state = program.state;
-  SharedSettings& settings = program.settings;
-  CorrectionWorkingValues& working = program.correction;
-  if (!settings.SyncWhenUnlocked && !state.Locked) return;
-  const auto reading = program.platform.clock.GetLocalTime();
-  if (!reading) return;
-  LocalTimeRecord& local = state.LocalTime;
-  local = *reading;
-  working.SavedDay = static_cast<std::int16_t>(local.Day);
-  working.SavedHour = static_cast<std::int16_t>(local.Hour);
-  working.SavedMonth = static_cast<std::int16_t>(local.Month);
-  working.SavedYear = static_cast<std::int16_t>(local.Year);
-  const int localMinute = local.Minute;
-  const int localSecond = local.Second;
-
+CorrectionDecision DecideCorrection(const LocalTimeRecord& reading, const GpsTime& received,
+                                    std::int16_t baudDelayMs, std::int16_t backStepCounter) {
+  CorrectionDecision decision;
+  decision.backStepCounter = backStepCounter;
+  decision.setTo = reading;
   // A second across midnight is not corrected either: the dates must be the same.
-  const GpsTime& received = state.ReceivedTime;
-  if (received.Day != local.Day || received.Year != local.Year || received.Month != local.Month) {
-    return;
+  if (received.Day != reading.Day || received.Year != reading.Year ||
+      received.Month != reading.Month) {
+    return decision;
   }
-  settings.ErrorDays = kOutrightSetLimitSeconds;
-  working.ClockDifference = (received.Hour - working.SavedHour) * 3600 +
-                            (received.Minute - localMinute) * 60 + (received.Second - localSecond);
-  const bool inside = IsInsideSetWindow(localMinute);
+  decision.ClockDifference = (received.Hour - reading.Hour) * 3600 +
+                             (received.Minute - reading.Minute) * 60 +
+                             (received.Second - reading.Second);
+  const bool inside = IsInsideSetWindow(reading.Minute);
+  LocalTimeRecord& local = decision.setTo;
 
-  if (std::abs(working.ClockDifference) <= settings.ErrorDays) {
+  if (std::abs(decision.ClockDifference) <= kOutrightSetLimitSeconds) {
     // The clock cannot be set to a time no clock shows; asking would only be refused.
-    if (!inside || !IsTimeOfDay(received)) return;
+    if (!inside || !IsTimeOfDay(received)) {
+      decision.kind = CorrectionKind::kNone;
+      return decision;
+    }
     local.Hour = static_cast<std::uint16_t>(received.Hour);
     local.Minute = static_cast<std::uint16_t>(received.Minute);
     local.Second = static_cast<std::uint16_t>(received.Second);
     local.Year = static_cast<std::uint16_t>(received.Year);
     local.Month = static_cast<std::uint16_t>(received.Month);
     local.Day = static_cast<std::uint16_t>(received.Day);
-    local.Milliseconds = static_cast<std::uint16_t>(settings.BaudDelayMs);
-    SetClock(program, *reading);
-    return;
+    local.Milliseconds = static_cast<std::uint16_t>(baudDelayMs);
+    decision.kind = CorrectionKind::kOutright;
+    return decision;
   }
 
   // Outside the window a far-off clock is written back unchanged.
   if (!inside) {
-    SetClock(program, *reading);
-    return;
+    decision.kind = CorrectionKind::kWriteBack;
+    return decision;
   }
-  int second = localSecond;
-  int minute = localMinute;
-  if (working.ClockDifference > 0) {
+  int second = reading.Second;
+  int minute = reading.Minute;
+  if (decision.ClockDifference > 0) {
     ++second;
-  } else if (++state.BackStepCounter == kBackStepAt) {
-    state.BackStepCounter = 1;
+  } else if (++decision.backStepCounter == kBackStepAt) {
+    decision.backStepCounter = 1;
     --second;
   }
   // The window holds the minute within 10..50 before the step, so no carry reaches the hour.
@@ -99,7 +82,33 @@ void CorrectLocalClock(Program& program) {
   }
   local.Minute = static_cast<std::uint16_t>(minute);
   local.Second = static_cast<std::uint16_t>(second);
-  SetClock(program, *reading);
+  decision.kind = CorrectionKind::kStep;
+  return decision;
+}
+
+void ClockCorrection::CorrectLocalClock(const GpsTime& received, bool locked,
+                                        std::int16_t baudDelayMs) {
+  if (!settings_.SyncWhenUnlocked && !locked) return;
+  const auto reading = clock_.GetLocalTime();
+  if (!reading) return;
+  localTime_ = *reading;
+  const CorrectionDecision decision =
+      DecideCorrection(*reading, received, baudDelayMs, backStepCounter_);
+  if (decision.kind == CorrectionKind::kDatesDiffer) return;
+  // The limit lands in the shared error days, where the dialog's value lived: intended.
+  settings_.ErrorDays = kOutrightSetLimitSeconds;
+  backStepCounter_ = decision.backStepCounter;
+  if (decision.kind == CorrectionKind::kNone) return;
+  localTime_ = decision.setTo;
+  SetClock(*reading);
+}
+
+// A refused set: LocalTime goes back to the real PC clock (read again, or else the reading of
+// this mark), and the log view says so once.
+void ClockCorrection::SetClock(const LocalTimeRecord& reading) {
+  const bool set = clock_.SetLocalTime(localTime_);
+  if (!set) localTime_ = clock_.GetLocalTime().value_or(reading);
+  clockSetFailure_.Record(set, text1_);
 }
 
 }  // namespace gpsclock

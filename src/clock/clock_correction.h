@@ -1,24 +1,62 @@
-// The clock correction at the on-time mark.
+// The clock correction at the on-time mark: the rules decide, a thin step sets the PC clock.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+#include "clock/gps_time.h"
+#include "config/shared_settings.h"
+#include "elements/failure_notice.h"
+#include "platform/local_clock.h"
 
 namespace gpsclock {
 
-struct Program;
+inline constexpr std::string_view kClockSetFailedText = "系统时间设置失败";
 
-// The correction's working values: rewritten at every correction before they are read.
-struct CorrectionWorkingValues {
-  std::int16_t SavedYear = 0;
-  std::int16_t SavedMonth = 0;
-  std::int16_t SavedDay = 0;
-  std::int16_t SavedHour = 0;
-  // Received time of day minus local time of day, in seconds; positive when the PC is behind.
-  std::int32_t ClockDifference = 0;
+enum class CorrectionKind {
+  kDatesDiffer,  // no set of any kind
+  kNone,         // within 10 s but outside the minute window: no set
+  kOutright,     // set to the received time with BaudDelayMs milliseconds
+  kStep,         // one second towards the received time, milliseconds as read
+  kWriteBack,    // the reading written back unchanged
 };
 
-// At an on-time mark while synchronisation is on: reads the PC clock and sets it outright to the
-// received time, steps it one second towards it, or leaves it alone.
-void CorrectLocalClock(Program& program);
+struct CorrectionDecision {
+  CorrectionKind kind = CorrectionKind::kDatesDiffer;
+  LocalTimeRecord setTo;             // what SetLocalTime is given, for the kinds that set
+  std::int16_t backStepCounter = 0;  // after this mark
+  std::int32_t ClockDifference = 0;  // received minus local time of day, in seconds
+};
+
+// The rules for one mark: the same-date test, the minute window 10..50 on the local minute as
+// read, then an outright set within 10 s or a one-second step. Pure: the counter comes in and
+// goes out.
+CorrectionDecision DecideCorrection(const LocalTimeRecord& reading, const GpsTime& received,
+                                    std::int16_t baudDelayMs, std::int16_t backStepCounter);
+
+class ClockCorrection {
+ public:
+  ClockCorrection(LocalClock& clock, SharedSettings& settings, LogView& text1)
+      : clock_(clock), settings_(settings), text1_(text1) {}
+
+  // At an on-time mark while synchronisation is on: reads the PC clock and sets it outright to
+  // the received time, steps it one second towards it, or leaves it alone.
+  void CorrectLocalClock(const GpsTime& received, bool locked, std::int16_t baudDelayMs);
+
+  // The last reading of a correction that passed the lock gate, as modified for the set.
+  const LocalTimeRecord& LocalTime() const { return localTime_; }
+  std::int16_t BackStepCounter() const { return backStepCounter_; }
+
+ private:
+  // Sets the PC clock to LocalTime; a refused set must not show as success.
+  void SetClock(const LocalTimeRecord& reading);
+
+  LocalClock& clock_;
+  SharedSettings& settings_;
+  LogView& text1_;
+  FailureNotice clockSetFailure_{kClockSetFailedText};
+  LocalTimeRecord localTime_;
+  std::int16_t backStepCounter_ = 0;
+};
 
 }  // namespace gpsclock

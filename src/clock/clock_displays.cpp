@@ -3,7 +3,6 @@
 #include "clock/clock_displays.h"
 
 #include "clock/time_texts.h"
-#include "receiver/program.h"
 
 namespace gpsclock {
 namespace {
@@ -13,72 +12,64 @@ constexpr int kRephasedPeriodMs = 1000;
 
 }  // namespace
 
-void ShowLocalClock(Program& program) {
-  program.platform.Timer1.SetInterval(kLocalClockPeriodMs);
-  const auto reading = program.platform.clock.GetLocalTime();
+void ClockDisplays::ShowLocalClock() {
+  timer1_.SetInterval(kLocalClockPeriodMs);
+  const auto reading = clock_.GetLocalTime();
   if (!reading) return;
-  program.window.LSDISD.SetCaption(DateText(reading->Year, reading->Month, reading->Day));
-  program.window.LSDIS.SetCaption(TimeText(reading->Hour, reading->Minute, reading->Second));
+  elements_.LSDISD.SetCaption(DateText(reading->Year, reading->Month, reading->Day));
+  elements_.LSDIS.SetCaption(TimeText(reading->Hour, reading->Minute, reading->Second));
 }
 
-void ShowMarkIndicators(Program& program) {
-  MainWindowModel& window = program.window;
-  const bool locked = program.state.Locked;
-  window.Shape2.SetFill(locked ? kBrightGreen : kDarkGreen);
+void ClockDisplays::ShowMarkIndicators(bool locked) {
+  elements_.Shape2.SetFill(locked ? kBrightGreen : kDarkGreen);
   if (locked) {
-    program.platform.Timer2.Enable();
+    timer2_.Enable();
   } else {
-    program.platform.Timer2.Disable();
+    timer2_.Disable();
   }
   const Colour text = locked ? kBrightGreen : kDarkGreen;
-  for (ClockLabel* label : {&window.LDIS, &window.LDISD}) {
+  for (ClockLabel* label : {&elements_.LDIS, &elements_.LDISD}) {
     label->SetBackground(kBlack);
     label->SetForeground(text);
   }
 }
 
-void BlankGpsClock(Program& program) {
-  program.window.LDIS.SetCaption(std::string(kBlankTimeText));
+void ClockDisplays::BlankGpsClock() {
+  elements_.LDIS.SetCaption(std::string(kBlankTimeText));
 }
 
-void ShowGpsClock(Program& program) {
-  const GpsTime& time = program.state.ReceivedTime;
-  program.window.LDIS.SetCaption(TimeText(time.Hour, time.Minute, time.Second));
-  program.window.LDISD.SetCaption(DateText(time.Year, time.Month, time.Day));
+void ClockDisplays::ShowGpsClock(const GpsTime& time) {
+  elements_.LDIS.SetCaption(TimeText(time.Hour, time.Minute, time.Second));
+  elements_.LDISD.SetCaption(DateText(time.Year, time.Month, time.Day));
 }
 
-void ShowLocalClockAtMark(Program& program) {
-  const SharedSettings& settings = program.settings;
-  const LocalTimeRecord& local = program.state.LocalTime;
-  MainWindowModel& window = program.window;
-  if (!settings.SyncEnabled) return;
-  if (settings.SyncWhenUnlocked) {
+void ClockDisplays::ShowLocalClockAtMark(const LocalTimeRecord& local, bool signalUnlocked) {
+  if (!sync_.SyncEnabled()) return;
+  if (settings_.SyncWhenUnlocked) {
     // This display writes the day as a plain number.
-    window.LSDISD.SetCaption(std::to_string(local.Year) + "-" + TwoDigits(local.Month) + "-" +
-                             std::to_string(local.Day));
-  } else if (!settings.SignalUnlocked) {
-    window.LSDISD.SetCaption(DateText(local.Year, local.Month, local.Day));
+    elements_.LSDISD.SetCaption(std::to_string(local.Year) + "-" + TwoDigits(local.Month) + "-" +
+                                std::to_string(local.Day));
+  } else if (!signalUnlocked) {
+    elements_.LSDISD.SetCaption(DateText(local.Year, local.Month, local.Day));
   } else {
     return;
   }
-  window.LSDIS.SetCaption(TimeText(local.Hour, local.Minute, local.Second));
+  elements_.LSDIS.SetCaption(TimeText(local.Hour, local.Minute, local.Second));
 }
 
 // Stopping and starting Timer1 restarts its countdown: its next tick comes 1000 ms after this
 // decode, after the next on-time mark. Otherwise it is only made sure to run.
-void RephaseLocalClock(Program& program) {
-  const SharedSettings& settings = program.settings;
-  UiTimer& timer1 = program.platform.Timer1;
-  if (settings.SyncEnabled && (settings.SyncWhenUnlocked || !settings.SignalUnlocked)) {
-    timer1.Disable();
-    timer1.SetInterval(kRephasedPeriodMs);
+void ClockDisplays::RephaseLocalClock(bool signalUnlocked) {
+  if (sync_.SyncEnabled() && (settings_.SyncWhenUnlocked || !signalUnlocked)) {
+    timer1_.Disable();
+    timer1_.SetInterval(kRephasedPeriodMs);
   }
-  timer1.Enable();
+  timer1_.Enable();
 }
 
-void EndMarkBlink(Program& program) {
-  program.platform.Timer2.Disable();
-  program.window.Shape2.SetFill(kDarkGreen);
+void ClockDisplays::EndMarkBlink() {
+  timer2_.Disable();
+  elements_.Shape2.SetFill(kDarkGreen);
 }
 
 }  // namespace gpsclock

@@ -1,16 +1,54 @@
 // The local and received clock displays, the receive indicator and Timer1's phase.
 #pragma once
 
+#include "clock/gps_time.h"
+#include "clock/sync_switch.h"
+#include "config/shared_settings.h"
+#include "elements/window_elements.h"
+#include "platform/local_clock.h"
+#include "platform/ui_timer.h"
+
 namespace gpsclock {
 
-struct Program;
+// The elements the clock displays write.
+struct ClockDisplayElements {
+  ClockLabel& LSDISD;
+  ClockLabel& LSDIS;
+  ClockLabel& LDISD;
+  ClockLabel& LDIS;
+  Indicator& Shape2;
+};
 
-void ShowLocalClock(Program& program);        // Timer1 tick
-void ShowMarkIndicators(Program& program);    // every start byte, first
-void BlankGpsClock(Program& program);         // every start byte
-void ShowGpsClock(Program& program);          // on-time mark, after the correction
-void ShowLocalClockAtMark(Program& program);  // on-time mark, after ShowGpsClock
-void RephaseLocalClock(Program& program);     // end of every decode
-void EndMarkBlink(Program& program);          // Timer2 tick
+class ClockDisplays {
+ public:
+  // Timer1 refreshes the local clock, Timer2 ends the receive blink.
+  ClockDisplays(LocalClock& clock, UiTimer& timer1, UiTimer& timer2, const SharedSettings& settings,
+                const SyncSwitch& sync, ClockDisplayElements elements)
+      : clock_(clock),
+        timer1_(timer1),
+        timer2_(timer2),
+        settings_(settings),
+        sync_(sync),
+        elements_(elements) {}
+
+  void ShowLocalClock();                   // Timer1 tick
+  void ShowMarkIndicators(bool locked);    // every start byte
+  void BlankGpsClock();                    // every start byte
+  void ShowGpsClock(const GpsTime& time);  // on-time mark, after the correction
+  // On-time mark, after ShowGpsClock: the clock as the correction read and set it.
+  void ShowLocalClockAtMark(const LocalTimeRecord& local, bool signalUnlocked);
+  void RephaseLocalClock(bool signalUnlocked);  // end of every decode
+  void EndMarkBlink();                          // Timer2 tick
+  // Makes sure Timer1 runs, keeping the countdown of a running one.
+  void KeepLocalClockRunning() { timer1_.Enable(); }
+
+ private:
+  LocalClock& clock_;
+  UiTimer& timer1_;
+  UiTimer& timer2_;
+  const SharedSettings& settings_;
+  const SyncSwitch& sync_;
+  ClockDisplayElements elements_;
+};
 
 }  // namespace gpsclock

@@ -2,7 +2,6 @@
 #include "config/config_file.h"
 
 #include "config/number_conversion.h"
-#include "receiver/program.h"
 
 namespace gpsclock {
 namespace {
@@ -22,8 +21,8 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-ConfigFields ReadFields(Program& program) {
-  const auto bytes = program.platform.files.Read(kConfigFileName);
+ConfigFields ReadFields(ProgramFiles& files) {
+  const auto bytes = files.Read(kConfigFileName);
   return bytes ? ParseConfigFields(*bytes) : ConfigFields{};
 }
 
@@ -45,9 +44,8 @@ ConfigFields ParseConfigFields(std::string_view bytes) {
   return fields;
 }
 
-PortField ReadConfigAtStartUp(Program& program) {
-  SharedSettings& settings = program.settings;
-  const ConfigFields fields = ReadFields(program);
+PortField ReadConfigAtStartUp(ProgramFiles& files, SharedSettings& settings) {
+  const ConfigFields fields = ReadFields(files);
   settings.ErrorDaysText = fields[kErrorDaysField].empty() ? "5" : fields[kErrorDaysField];
   if (fields[kBaudField].empty()) {
     settings.BaudCode = 1;
@@ -57,16 +55,14 @@ PortField ReadConfigAtStartUp(Program& program) {
   settings.SyncWhenUnlocked = fields[kSyncWhenUnlockedField] == "1";
   if (fields[kPortField].empty()) {
     settings.PortNumber = 1;
-    settings.PortClosed = true;
     return PortField::kEmpty;
   }
   AssignConverted(settings.PortNumber, fields[kPortField]);
   return PortField::kGiven;
 }
 
-void ReadConfigForDialog(Program& program) {
-  SharedSettings& settings = program.settings;
-  const ConfigFields fields = ReadFields(program);
+void ReadConfigForDialog(ProgramFiles& files, SharedSettings& settings) {
+  const ConfigFields fields = ReadFields(files);
   if (fields[kPortField].empty()) {
     settings.PortNumber = 1;
   } else {
@@ -82,13 +78,12 @@ void ReadConfigForDialog(Program& program) {
   AssignConverted(settings.ErrorDays, settings.ErrorDaysText);
 }
 
-bool WriteConfig(Program& program) {
-  SharedSettings& settings = program.settings;
+bool WriteConfig(ProgramFiles& files, SharedSettings& settings) {
   settings.ErrorDaysText = std::to_string(settings.ErrorDays);
   const std::string line = std::to_string(settings.BaudCode) + "," +
                            std::to_string(settings.PortNumber) + ",0," + settings.ErrorDaysText +
                            "\r\n";
-  return program.platform.files.Replace(kConfigFileName, line);
+  return files.Replace(kConfigFileName, line);
 }
 
 }  // namespace gpsclock

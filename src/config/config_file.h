@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
-namespace gpsclock {
+#include "config/shared_settings.h"
+#include "platform/program_files.h"
 
-struct Program;
+namespace gpsclock {
 
 inline constexpr std::string_view kConfigFileName = "config.cfg";
 
@@ -19,11 +20,11 @@ ConfigFields ParseConfigFields(std::string_view bytes);
 enum class PortField { kEmpty, kGiven };
 
 // The start-up reader: ErrorDaysText, BaudCode, SyncWhenUnlocked, and PortNumber (an empty port
-// field gives port 1, closed). Tells whether the port field was given, so the port is opened.
-PortField ReadConfigAtStartUp(Program& program);
+// field gives port 1). Tells whether the port field was given: only then is the port opened.
+PortField ReadConfigAtStartUp(ProgramFiles& files, SharedSettings& settings);
 // The dialog reader: PortNumber, BaudCode, SyncWhenUnlocked, ErrorDaysText and ErrorDays.
-void ReadConfigForDialog(Program& program);
+void ReadConfigForDialog(ProgramFiles& files, SharedSettings& settings);
 // Writes BaudCode, PortNumber, "0" and ErrorDays as one line ended by CR LF.
-bool WriteConfig(Program& program);
+bool WriteConfig(ProgramFiles& files, SharedSettings& settings);
 
 }  // namespace gpsclock

@@ -3,8 +3,6 @@
 #include "config/settings_dialog.h"
 
 #include "config/config_file.h"
-#include "port/port_control.h"
-#include "receiver/program.h"
 
 namespace gpsclock {
 namespace {
@@ -31,51 +29,44 @@ std::optional<std::int16_t> ChosenErrorDays(const SettingsDialogModel& dialog) {
 
 }  // namespace
 
-void LoadSettingsDialog(Program& program) {
-  SettingsDialogModel& dialog = program.dialog;
-  const SharedSettings& settings = program.settings;
-  ReadConfigForDialog(program);
+void SettingsDialog::Load() {
+  ReadConfigForDialog(files_, settings_);
   // A freshly loaded list has no entry selected until a value in its range selects one.
-  dialog.SelectCombo3(EntryFor(settings.ErrorDays, 0, kErrorDayEntries));
-  dialog.SelectCombo1(EntryFor(settings.PortNumber, 1, kPortEntries));
-  dialog.SelectCombo2(EntryFor(settings.BaudCode, 1, kBaudEntries));
-  dialog.SelectOption1(settings.SyncWhenUnlocked);
-  dialog.SetLabel6Caption("");
+  model_.SelectCombo3(EntryFor(settings_.ErrorDays, 0, kErrorDayEntries));
+  model_.SelectCombo1(EntryFor(settings_.PortNumber, 1, kPortEntries));
+  model_.SelectCombo2(EntryFor(settings_.BaudCode, 1, kBaudEntries));
+  model_.SelectOption1(settings_.SyncWhenUnlocked);
+  model_.SetLabel6Caption("");
 }
 
-void ShowSettingsDialog(Program& program) {
-  SettingsDialogModel& dialog = program.dialog;
-  if (dialog.State() == DialogState::kShown) return;
-  if (dialog.State() == DialogState::kNotLoaded) LoadSettingsDialog(program);
-  dialog.SetState(DialogState::kShown);
-  dialog.SetOption1Enabled(false);
+void SettingsDialog::Show() {
+  if (model_.State() == DialogState::kShown) return;
+  if (model_.State() == DialogState::kNotLoaded) Load();
+  model_.SetState(DialogState::kShown);
+  model_.SetOption1Enabled(false);
 }
 
-void AcceptSettingsDialog(Program& program) {
-  SettingsDialogModel& dialog = program.dialog;
-  SharedSettings& settings = program.settings;
+void SettingsDialog::Accept() {
   // A list without a selected entry leaves its setting as it is.
-  if (dialog.Combo1Index() != kNoEntry) {
-    settings.PortNumber = static_cast<std::int16_t>(dialog.Combo1Index() + 1);
+  if (model_.Combo1Index() != kNoEntry) {
+    settings_.PortNumber = static_cast<std::int16_t>(model_.Combo1Index() + 1);
   }
-  if (const auto errorDays = ChosenErrorDays(dialog)) settings.ErrorDays = *errorDays;
-  if (dialog.Combo2Index() != kNoEntry) {
-    settings.BaudCode = static_cast<std::int16_t>(dialog.Combo2Index() + 1);
+  if (const auto errorDays = ChosenErrorDays(model_)) settings_.ErrorDays = *errorDays;
+  if (model_.Combo2Index() != kNoEntry) {
+    settings_.BaudCode = static_cast<std::int16_t>(model_.Combo2Index() + 1);
   }
-  dialog.SetOption1Enabled(false);
-  settings.SyncWhenUnlocked = dialog.Option1Selected();
-  const bool written = WriteConfig(program);
-  ReopenPortForDialog(program);
-  if (!written) {
+  model_.SetOption1Enabled(false);
+  settings_.SyncWhenUnlocked = model_.Option1Selected();
+  if (!WriteConfig(files_, settings_)) {
     // Closing now would report the failure as a successful save.
-    dialog.SetLabel6Caption(std::string(kConfigWriteFailedCaption));
+    model_.SetLabel6Caption(std::string(kConfigWriteFailedCaption));
     return;
   }
-  dialog.SetState(DialogState::kNotLoaded);
+  model_.SetState(DialogState::kNotLoaded);
 }
 
-void DismissSettingsDialog(Program& program) {
-  program.dialog.SetState(DialogState::kNotLoaded);
+void SettingsDialog::Dismiss() {
+  model_.SetState(DialogState::kNotLoaded);
 }
 
 }  // namespace gpsclock

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 

@@ -7,7 +7,11 @@
 
 namespace gpsclock {
 
-// Nothing when the text holds a character GBK cannot represent.
-std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+class TextEncoder {
+ public:
+  virtual ~TextEncoder() = default;
+  // Nothing when the text holds a character GBK cannot represent.
+  virtual std::optional<std::string> Utf8ToGbk(std::string_view utf8) const = 0;
+};
 
 }  // namespace gpsclock

@@ -1,43 +1,17 @@
-// Frame layout after the start byte (position 0): 3-4 year, 5-6 month, 7-8 day, 9-10 hour,
-// 11-12 minute, 13-14 second, 15 status (A locked, V not locked), 39-40 CR LF.
+// The frame assembler. Each digit stands on its own; anything but a decimal digit counts as 0.
 #include "receiver/frame_assembler.h"
-
-#include "clock/clock_correction.h"
-#include "clock/clock_displays.h"
-#include "receiver/lock_log.h"
-#include "receiver/program.h"
 
 namespace gpsclock {
 namespace {
 
-constexpr std::int16_t kDecodePosition = 15;
-constexpr std::int16_t kEndPosition = 40;
 constexpr std::int16_t kRxCountCap = 42;
-constexpr int kLastRawPosition = 38;
-constexpr int kFirstDigitPosition = 3;
-constexpr int kLastDigitPosition = 14;
 // The mark comes within a second of its frame's end. A start byte later than this follows a frame
 // that went missing (or lost its own start byte), and the time of the frame before would set the
 // clock a whole second wrong.
 constexpr int kFrameLifetimeMs = 1500;
 
-// Each digit stands on its own; anything but a decimal digit counts as 0.
-std::int16_t DigitAt(const ReceiverState& state, int position) {
-  const std::string& slot = state.RxBuffer[position];
-  return slot.size() == 1 && slot[0] >= '0' && slot[0] <= '9' ? slot[0] - '0' : 0;
-}
-
-std::int16_t TwoDigitsAt(const ReceiverState& state, int position) {
-  return static_cast<std::int16_t>(10 * DigitAt(state, position) + DigitAt(state, position + 1));
-}
-
-// A digit damaged on the line decodes as 0: shown, but never trusted to set the clock.
-bool HasDateAndTimeDigits(const ReceiverState& state) {
-  for (int position = kFirstDigitPosition; position <= kLastDigitPosition; ++position) {
-    const std::string& slot = state.RxBuffer[position];
-    if (slot.size() != 1 || slot[0] < '0' || slot[0] > '9') return false;
-  }
-  return true;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
 bool IsLeapYear(std::int16_t year) {
@@ -46,63 +20,60 @@ bool IsLeapYear(std::int16_t year) {
 
 }  // namespace
 
-void HandleReceivedChar(Program& program) {
-  ReceiverState& state = program.state;
-  ++state.RxCount;
-  state.RxBuffer[state.RxCount] = state.LastRx;
-  if (state.RxCount > kRxCountCap - 1) state.RxCount = kRxCountCap;
-  if (state.LastRx == kFrameStart) {
-    HandleFrameStart(program);
-  } else if (state.RxCount == kDecodePosition && state.FrameArmed) {
-    DecodeFrame(program);
-  } else if (state.RxCount == kEndPosition && state.FrameArmed) {
-    CheckFrameEnd(program);
+FrameEvent FrameAssembler::HandleReceivedChar(char received) {
+  ++rxCount_;
+  rxBuffer_[static_cast<std::size_t>(rxCount_)] = received;
+  if (rxCount_ > kRxCountCap - 1) rxCount_ = kRxCountCap;
+  if (received == frame::kStartByte) {
+    const bool mark = frameReady_;
+    HandleFrameStart();
+    return mark ? FrameEvent::kMark : FrameEvent::kStartByte;
   }
+  if (rxCount_ == frame::kStatusPosition && frameArmed_) {
+    DecodeFrame();
+    return FrameEvent::kDecoded;
+  }
+  if (rxCount_ == frame::kLfPosition && frameArmed_) return CheckFrameEnd();
+  return FrameEvent::kNone;
 }
 
-// The start byte that follows an accepted frame is the on-time mark: only the indicators and the
-// placeholder come before the correction, so the clock is set as close to the mark as can be.
-void HandleFrameStart(Program& program) {
-  ReceiverState& state = program.state;
-  ShowMarkIndicators(program);
-  state.FrameArmed = true;
-  state.RxCount = 0;
-  BlankGpsClock(program);
-  if (!state.FrameReady) return;
-  if (!program.settings.SyncEnabled) {
-    program.platform.Timer1.Enable();
-    return;
-  }
-  CorrectLocalClock(program);
-  state.FrameReady = false;
-  ShowGpsClock(program);
-  ShowLocalClockAtMark(program);
-  program.platform.Timer1.Enable();
+void FrameAssembler::HandleFrameStart() {
+  frameArmed_ = true;
+  rxCount_ = 0;
 }
 
-void DecodeFrame(Program& program) {
-  ReceiverState& state = program.state;
-  GpsTime& time = state.ReceivedTime;
-  time.Second = TwoDigitsAt(state, 13);
-  time.Minute = TwoDigitsAt(state, 11);
-  time.Hour = TwoDigitsAt(state, 9);
-  time.Month = TwoDigitsAt(state, 5);
-  time.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(state, 3));
-  time.Day = TwoDigitsAt(state, 7);
-  const std::string& status = state.RxBuffer[15];
-  if (status == "V") UpdateLockStatus(program, false);
-  if (status == "A") {
-    UpdateLockStatus(program, true);
-    // The frame describes the second now running; the mark at the next start byte is one later.
-    AdvanceOneSecond(program);
+std::int16_t FrameAssembler::TwoDigitsAt(int position) const {
+  const auto digit = [this](int at) {
+    const char c = rxBuffer_[static_cast<std::size_t>(at)];
+    return IsDigit(c) ? c - '0' : 0;
+  };
+  return static_cast<std::int16_t>(10 * digit(position) + digit(position + 1));
+}
+
+// A digit damaged on the line decodes as 0: shown, but never trusted to set the clock.
+bool FrameAssembler::HasDateAndTimeDigits() const {
+  for (int position = frame::kFirstDigitPosition; position <= frame::kLastDigitPosition;
+       ++position) {
+    if (!IsDigit(rxBuffer_[static_cast<std::size_t>(position)])) return false;
   }
-  RephaseLocalClock(program);
+  return true;
+}
+
+void FrameAssembler::DecodeFrame() {
+  GpsTime& time = receivedTime_;
+  time.Second = TwoDigitsAt(frame::kSecondPosition);
+  time.Minute = TwoDigitsAt(frame::kMinutePosition);
+  time.Hour = TwoDigitsAt(frame::kHourPosition);
+  time.Month = TwoDigitsAt(frame::kMonthPosition);
+  time.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
+  time.Day = TwoDigitsAt(frame::kDayPosition);
+  // The frame describes the second now running; the mark at the next start byte is one later.
+  if (Status() == frame::kLocked) AdvanceOneSecond();
 }
 
 // Carries run on every locked frame, so a day too large for its month moves on at once.
-void AdvanceOneSecond(Program& program) {
-  const auto& monthDays = program.state.MonthDays;
-  GpsTime& time = program.state.ReceivedTime;
+void FrameAssembler::AdvanceOneSecond() {
+  GpsTime& time = receivedTime_;
   if (++time.Second >= 60) {
     ++time.Minute;
     time.Second = 0;
@@ -122,7 +93,7 @@ void AdvanceOneSecond(Program& program) {
     }
   } else {
     if (time.Month > 12) time.Month = 1;
-    if (time.Day > monthDays[time.Month]) {
+    if (time.Day > monthDays_[static_cast<std::size_t>(time.Month)]) {
       ++time.Month;
       time.Day = 1;
     }
@@ -133,29 +104,23 @@ void AdvanceOneSecond(Program& program) {
   }
 }
 
-void CheckFrameEnd(Program& program) {
-  ReceiverState& state = program.state;
-  if (state.RxBuffer[39] != "\r" || state.RxBuffer[40] != "\n" || !HasDateAndTimeDigits(state)) {
-    program.platform.Timer1.Enable();
-    return;
+FrameEvent FrameAssembler::CheckFrameEnd() {
+  if (rxBuffer_[frame::kCrPosition] != '\r' || rxBuffer_[frame::kLfPosition] != '\n' ||
+      !HasDateAndTimeDigits()) {
+    return FrameEvent::kRejected;
   }
-  state.RawText.clear();
-  for (int position = 1; position <= kLastRawPosition; ++position) {
-    state.RawText += state.RxBuffer[position];
-  }
-  program.window.Label9.SetCaption(state.RawText);
-  state.FrameReady = true;
-  state.FrameArmed = false;
-  UiTimer& expiry = program.platform.FrameExpiry;
-  expiry.Disable();
-  expiry.SetInterval(kFrameLifetimeMs);
-  expiry.Enable();
-  LogLockChange(program);
+  label9_.SetCaption(std::string(&rxBuffer_[1], frame::kLastRawPosition));
+  frameReady_ = true;
+  frameArmed_ = false;
+  frameExpiry_.Disable();
+  frameExpiry_.SetInterval(kFrameLifetimeMs);
+  frameExpiry_.Enable();
+  return FrameEvent::kAccepted;
 }
 
-void ExpireFrame(Program& program) {
-  program.platform.FrameExpiry.Disable();
-  program.state.FrameReady = false;
+void FrameAssembler::ExpireFrame() {
+  frameExpiry_.Disable();
+  frameReady_ = false;
 }
 
 }  // namespace gpsclock

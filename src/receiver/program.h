@@ -1,18 +1,25 @@
-// The program as one object: the receiver's state, the shared settings, the window models and the
-// platform services, with the event routing from the platform and the shell into the handlers.
+// The coordinator: owns the parts of the core and the window models, and routes every event from
+// the platform and the shell to the parts in the order the design gives. It is the only place
+// that knows all the parts.
 #pragma once
 
 #include <functional>
 
 #include "clock/clock_correction.h"
+#include "clock/clock_displays.h"
+#include "clock/sync_switch.h"
+#include "config/settings_dialog.h"
 #include "config/settings_dialog_model.h"
+#include "config/shared_settings.h"
 #include "platform/local_clock.h"
 #include "platform/program_files.h"
 #include "platform/serial_layer.h"
+#include "platform/text_encoding.h"
 #include "platform/ui_timer.h"
-#include "receiver/failure_notice.h"
-#include "receiver/receiver_state.h"
-#include "receiver/window_model.h"
+#include "port/port_control.h"
+#include "receiver/frame_assembler.h"
+#include "receiver/lock_log.h"
+#include "receiver/main_window_model.h"
 
 namespace gpsclock {
 
@@ -24,9 +31,11 @@ struct PlatformServices {
   // One-shot: an accepted frame whose mark has not come in time goes stale.
   UiTimer& FrameExpiry;
   ProgramFiles& files;
+  const TextEncoder& encoder;
 };
 
-struct Program {
+class Program {
+ public:
   explicit Program(PlatformServices services);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -45,18 +54,43 @@ struct Program {
   void OnDialogOk();
   void OnDialogCancel();  // Cancel, or the dialog closed by any other means
 
-  PlatformServices platform;
-  ReceiverState state;
-  SharedSettings settings;
+  // What the parts show and hold, for the shell and for tests.
+  const SharedSettings& Settings() const { return settings_; }
+  const FrameAssembler& Assembler() const { return assembler_; }
+  const LockStatus& Lock() const { return lockStatus_; }
+  const ClockCorrection& Correction() const { return correction_; }
+  const SyncSwitch& Sync() const { return sync_; }
+  const PortControl& Port() const { return port_; }
+
+  // The window models the shell draws.
   MainWindowModel window;
   SettingsDialogModel dialog;
-  CorrectionWorkingValues correction;
-  FailureNotice logWriteFailure{kLogWriteFailedText};
-  FailureNotice clockSetFailure{kClockSetFailedText};
   std::function<void()> afterEvent;
 
  private:
+  void HandleReceivedChar(char received);
+  void HandleMark();
+  void ShowStartByte();
+  void HandleDecodedFrame();
   void Finish() const;
+
+  PlatformServices platform_;
+  SharedSettings settings_;
+  SyncSwitch sync_{{window.StopTime, window.Label7, window.Shape3}};
+  ClockCorrection correction_{platform_.clock, settings_, window.text1};
+  ClockDisplays displays_{platform_.clock,
+                          platform_.Timer1,
+                          platform_.Timer2,
+                          settings_,
+                          sync_,
+                          {window.LSDISD, window.LSDIS, window.LDISD, window.LDIS, window.Shape2}};
+  FrameAssembler assembler_{platform_.FrameExpiry, window.Label9};
+  LockStatus lockStatus_{platform_.files, platform_.encoder, window.Label6, window.text1};
+  PortControl port_{
+      platform_.serial, settings_, {window.Shape1, window.Disconnect, window.Label2}, [this] {
+        assembler_.DropWaitingFrame();
+      }};
+  SettingsDialog settingsDialog_{dialog, settings_, platform_.files};
 };
 
 }  // namespace gpsclock

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "elements/window_elements.h"
 #include "platform/qt/system_info_launcher.h"
-#include "receiver/window_model.h"
 #include "shell/globe_icon.h"
 #include "shell/model_colour.h"
 #include "shell/program_title.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <cstdint>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 

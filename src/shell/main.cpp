@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "platform/posix/directory_files.h"
+#include "platform/posix/iconv_text_encoder.h"
 #include "platform/posix/posix_local_clock.h"
 #include "platform/posix/program_directory.h"
 #include "platform/qt/qt_notification_icon.h"
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
   QtUiTimer timer2(kTimerPeriodMs, true);
   QtUiTimer frameExpiry(kTimerPeriodMs, false);
   DirectoryFiles files(programDirectory);
-  Program program({serial, clock, timer1, timer2, frameExpiry, files});
+  IconvTextEncoder encoder;
+  Program program({serial, clock, timer1, timer2, frameExpiry, files, encoder});
 
   QtNotificationIcon trayIcon(GlobeIcon());
   DesktopShell shell(program, trayIcon);

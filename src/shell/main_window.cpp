@@ -201,7 +201,7 @@ void MainWindow::BindElements() {
 }
 
 void MainWindow::HideToTray() {
-  TrayIcon& record = program_.state.TrayIconData;
+  TrayIcon& record = trayIconData_;
   // Without a notification area a hidden window could never be brought back, so it stays shown.
   if (!AddToTray(trayIcon_, record)) return;
   SetTrayTip(trayIcon_, record, kTrayTip);
@@ -211,7 +211,7 @@ void MainWindow::HideToTray() {
 void MainWindow::RestoreFromTray() {
   show();
   activateWindow();
-  RemoveFromTray(trayIcon_, program_.state.TrayIconData);
+  RemoveFromTray(trayIcon_, trayIconData_);
 }
 
 void MainWindow::ShowAboutBox() {
@@ -222,7 +222,7 @@ void MainWindow::ShowAboutBox() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  RemoveFromTray(trayIcon_, program_.state.TrayIconData);
+  RemoveFromTray(trayIcon_, trayIconData_);
   event->accept();
   // The hidden settings dialog and an open About box do not keep the program running.
   QCoreApplication::exit(0);

@@ -9,6 +9,7 @@
 #include "receiver/program.h"
 #include "shell/about_box.h"
 #include "shell/element_bindings.h"
+#include "shell/tray_operations.h"
 
 namespace gpsclock {
 
@@ -24,6 +25,7 @@ class MainWindow : public QMainWindow {
   void Redraw() { bindings_.Redraw(); }
   // The About box while it is open.
   AboutBox* OpenAboutBox() const { return aboutBox_; }
+  const TrayIcon& TrayIconData() const { return trayIconData_; }
 
  protected:
   // Closing the window by any means but exit is the unload step: the icon goes, the program ends.
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow {
   SettingsWindow& settingsWindow_;
   ElementBindings bindings_;
   QPointer<AboutBox> aboutBox_;
+  TrayIcon trayIconData_;
 };
 
 }  // namespace gpsclock

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 

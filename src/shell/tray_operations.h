@@ -3,10 +3,17 @@
 
 #include <string_view>
 
+#include <string>
+
 #include "platform/notification_icon.h"
-#include "receiver/receiver_state.h"
 
 namespace gpsclock {
+
+// The tray icon as the window last set it.
+struct TrayIcon {
+  bool Shown = false;
+  std::string Tip;
+};
 
 inline constexpr std::string_view kTrayTip = "Zelvaro电子Tavrin6.0";
 

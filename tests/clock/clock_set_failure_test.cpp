@@ -63,7 +63,7 @@ TEST(FailingClockSet, IsShownOncePerRunOfFailuresWhileTheLabelsShowTheRealClock)
   int lockLineCount = 0;
   for (const std::string& line : window.text1.Lines()) {
     if (line == kClockSetFailed) continue;
-    lockLines += *Utf8ToGbk(line) + "\r\n";
+    lockLines += *sim.platform.encoder.Utf8ToGbk(line) + "\r\n";
     ++lockLineCount;
   }
   EXPECT_EQ(lockLineCount, 2);

@@ -32,7 +32,7 @@ TEST_P(SyncSwitch, ShowsItsStateInTheMenuLabel7AndShape3) {
   const MainWindowModel& window = sim.program.window;
   EXPECT_EQ(window.StopTime.Caption(), c.stopTimeCaption);
   EXPECT_EQ(window.Label7.Caption(), c.label7Caption);
-  EXPECT_EQ(sim.program.settings.SyncEnabled, c.syncEnabled);
+  EXPECT_EQ(sim.program.Sync().SyncEnabled(), c.syncEnabled);
   EXPECT_EQ(window.Shape3.Fill(), c.shape3Fill);
 }
 
@@ -82,7 +82,7 @@ TEST(WhileSwitchedOff, TheGpsTimeIsBlankAndTheGpsDateStaysUntilTheNextMarkAfterS
     RunThroughNextStartByte(sim.platform, device);
     EXPECT_EQ(window.LDIS.Caption(), "   :  :  ") << second << " s";
     EXPECT_EQ(window.LDISD.Caption(), "2024-05-06") << second << " s";
-    EXPECT_TRUE(sim.program.state.FrameReady) << second << " s";
+    EXPECT_TRUE(sim.program.Assembler().FrameReady()) << second << " s";
   }
   // No decode postpones Timer1: the local clock labels follow the PC clock every 100 ms.
   sim.platform.time.AdvanceTo(9 * kSecond + 500 * kMillisecond);
@@ -103,7 +103,7 @@ TEST(WhileSwitchedOff, TheGpsTimeIsBlankAndTheGpsDateStaysUntilTheNextMarkAfterS
   RunThroughNextStartByte(sim.platform, device);
   EXPECT_EQ(window.LDIS.Caption(), " 00:00:05");
   EXPECT_EQ(window.LDISD.Caption(), "2024-05-07");
-  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_FALSE(sim.program.Assembler().FrameReady());
 }
 
 TEST(WhileSwitchedOff, ThePcClockIsLeftAloneUntilTheNextMarkAfterSwitchingOn) {

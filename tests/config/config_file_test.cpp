@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "support/simulated_platform.h"
+#include "platform/simulated/simulated_files.h"
 
 namespace gpsclock {
 namespace {
@@ -51,25 +51,24 @@ INSTANTIATE_TEST_SUITE_P(
 struct ReadSettings {
   std::int16_t BaudCode;
   std::int16_t PortNumber;
-  bool PortClosed;
   bool SyncWhenUnlocked;
   std::string ErrorDaysText;
   std::int16_t ErrorDays;
 
   friend bool operator==(const ReadSettings&, const ReadSettings&) = default;
   friend std::ostream& operator<<(std::ostream& out, const ReadSettings& s) {
-    return out << "BaudCode " << s.BaudCode << ", PortNumber " << s.PortNumber << ", PortClosed "
-               << s.PortClosed << ", SyncWhenUnlocked " << s.SyncWhenUnlocked
-               << ", ErrorDaysText \"" << s.ErrorDaysText << "\", ErrorDays " << s.ErrorDays;
+    return out << "BaudCode " << s.BaudCode << ", PortNumber " << s.PortNumber
+               << ", SyncWhenUnlocked " << s.SyncWhenUnlocked << ", ErrorDaysText \""
+               << s.ErrorDaysText << "\", ErrorDays " << s.ErrorDays;
   }
 };
 
 ReadSettings Read(const SharedSettings& s) {
-  return {s.BaudCode, s.PortNumber, s.PortClosed, s.SyncWhenUnlocked, s.ErrorDaysText, s.ErrorDays};
+  return {s.BaudCode, s.PortNumber, s.SyncWhenUnlocked, s.ErrorDaysText, s.ErrorDays};
 }
 
 // The settings before a read: a value that fails to convert leaves these.
-const ReadSettings kBefore{2, 6, false, true, "before", 3};
+const ReadSettings kBefore{2, 6, true, "before", 3};
 
 struct ReaderCase {
   const char* name;
@@ -83,127 +82,124 @@ struct ReaderCase {
 
 class ConfigReaders : public testing::TestWithParam<ReaderCase> {
  protected:
-  // A program that has not started, its settings as they were before the read.
+  // The settings as they were before the read.
   void SetUp() override {
-    if (GetParam().file) sim_.platform.files.Put(kConfig, *GetParam().file);
-    SharedSettings& s = sim_.program.settings;
+    if (GetParam().file) files_.Put(kConfig, *GetParam().file);
+    SharedSettings& s = settings_;
     s.BaudCode = kBefore.BaudCode;
     s.PortNumber = kBefore.PortNumber;
-    s.PortClosed = kBefore.PortClosed;
     s.SyncWhenUnlocked = kBefore.SyncWhenUnlocked;
     s.ErrorDaysText = kBefore.ErrorDaysText;
     s.ErrorDays = kBefore.ErrorDays;
   }
 
-  SimulatedProgram sim_;
+  SimulatedFiles files_;
+  SharedSettings settings_;
 };
 
 TEST_P(ConfigReaders, StartUpReaderSetsTheSettingsWithItsDefaults) {
-  EXPECT_EQ(ReadConfigAtStartUp(sim_.program), GetParam().portField);
-  EXPECT_EQ(Read(sim_.program.settings), GetParam().afterStartUpRead);
-  EXPECT_EQ(sim_.platform.files.Contents(kConfig), GetParam().file);  // reading creates nothing
-  EXPECT_TRUE(sim_.platform.serial.Calls().empty());  // opening is the port control's
+  EXPECT_EQ(ReadConfigAtStartUp(files_, settings_), GetParam().portField);
+  EXPECT_EQ(Read(settings_), GetParam().afterStartUpRead);
+  EXPECT_EQ(files_.Contents(kConfig), GetParam().file);  // reading creates nothing
 }
 
 TEST_P(ConfigReaders, DialogReaderSetsTheSettingsWithItsDefaults) {
-  ReadConfigForDialog(sim_.program);
-  EXPECT_EQ(Read(sim_.program.settings), GetParam().afterDialogRead);
-  EXPECT_EQ(sim_.platform.files.Contents(kConfig), GetParam().file);
+  ReadConfigForDialog(files_, settings_);
+  EXPECT_EQ(Read(settings_), GetParam().afterDialogRead);
+  EXPECT_EQ(files_.Contents(kConfig), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ConfigReaders,
-    testing::Values(ReaderCase{"Standard",
-                               "4,1,0,5\r\n",
-                               {4, 1, false, false, "5", 3},
-                               PortField::kGiven,
-                               {4, 1, false, false, "5", 5}},
-                    ReaderCase{"MissingFile",
-                               std::nullopt,
-                               {1, 1, true, false, "5", 3},
-                               PortField::kEmpty,
-                               {4, 1, false, false, "5", 5}},
-                    ReaderCase{"EmptyFile",
-                               "",
-                               {1, 1, true, false, "5", 3},
-                               PortField::kEmpty,
-                               {4, 1, false, false, "5", 5}},
-                    ReaderCase{"TwoFieldsWithoutLineEnd",
-                               "3,2",
-                               {3, 2, false, false, "5", 3},
-                               PortField::kGiven,
-                               {3, 2, false, false, "5", 5}},
-                    ReaderCase{"BlanksAroundFields",
-                               "4, 2 ,0 ,3",
-                               {4, 2, false, false, "3", 3},
-                               PortField::kGiven,
-                               {4, 2, false, false, "3", 3}},
-                    ReaderCase{"SecondLineIgnored",
-                               "2,3,0,1\r\n1,8,1,0\r\n",
-                               {2, 3, false, false, "1", 3},
-                               PortField::kGiven,
-                               {2, 3, false, false, "1", 1}},
-                    ReaderCase{"FieldsAcrossLines",
-                               "3\r\n2\r\n1\r\n4\r\n",
-                               {3, 2, false, true, "4", 3},
-                               PortField::kGiven,
-                               {3, 2, false, true, "4", 4}},
-                    ReaderCase{"SyncWhenUnlockedByHand",
-                               "4,1,1,5\r\n",
-                               {4, 1, false, true, "5", 3},
-                               PortField::kGiven,
-                               {4, 1, false, true, "5", 5}},
-                    ReaderCase{"EmptyBaudField",
-                               ",1,0,5\r\n",
-                               {1, 1, false, false, "5", 3},
-                               PortField::kGiven,
-                               {4, 1, false, false, "5", 5}},
-                    ReaderCase{"EmptyPortField",
-                               "4,,0,5\r\n",
-                               {4, 1, true, false, "5", 3},
-                               PortField::kEmpty,
-                               {4, 1, false, false, "5", 5}},
-                    ReaderCase{"EmptyErrorDaysField",
-                               "4,1,0,\r\n",
-                               {4, 1, false, false, "5", 3},
-                               PortField::kGiven,
-                               {4, 1, false, false, "5", 5}},
-                    // Outside the dialog's list: only the dialog reader converts it.
-                    ReaderCase{"ErrorDaysSeven",
-                               "4,1,0,7\r\n",
-                               {4, 1, false, false, "7", 3},
-                               PortField::kGiven,
-                               {4, 1, false, false, "7", 7}},
-                    ReaderCase{"ErrorDaysNotANumber",
-                               "4,1,0,x\r\n",
-                               {4, 1, false, false, "x", 3},
-                               PortField::kGiven,
-                               {4, 1, false, false, "x", 0}},
-                    ReaderCase{"PortHalfRoundsDownToEven",
-                               "4,2.5,0,5\r\n",
-                               {4, 2, false, false, "5", 3},
-                               PortField::kGiven,
-                               {4, 2, false, false, "5", 5}},
-                    ReaderCase{"PortHalfRoundsUpToEven",
-                               "4,3.5,0,5\r\n",
-                               {4, 4, false, false, "5", 3},
-                               PortField::kGiven,
-                               {4, 4, false, false, "5", 5}},
-                    ReaderCase{"BaudNotANumber",
-                               "x,1,0,5\r\n",
-                               {0, 1, false, false, "5", 3},
-                               PortField::kGiven,
-                               {0, 1, false, false, "5", 5}},
-                    ReaderCase{"TooLargeKeepsThePreviousValues",
-                               "99999,99999,0,99999\r\n",
-                               {2, 6, false, false, "99999", 3},
-                               PortField::kGiven,
-                               {2, 6, false, false, "99999", 3}},
-                    ReaderCase{"NegativeValues",
-                               "-1,-2,0,-3\r\n",
-                               {-1, -2, false, false, "-3", 3},
-                               PortField::kGiven,
-                               {-1, -2, false, false, "-3", -3}}),
+    testing::Values(
+        ReaderCase{"Standard",
+                   "4,1,0,5\r\n",
+                   {4, 1, false, "5", 3},
+                   PortField::kGiven,
+                   {4, 1, false, "5", 5}},
+        ReaderCase{"MissingFile",
+                   std::nullopt,
+                   {1, 1, false, "5", 3},
+                   PortField::kEmpty,
+                   {4, 1, false, "5", 5}},
+        ReaderCase{
+            "EmptyFile", "", {1, 1, false, "5", 3}, PortField::kEmpty, {4, 1, false, "5", 5}},
+        ReaderCase{"TwoFieldsWithoutLineEnd",
+                   "3,2",
+                   {3, 2, false, "5", 3},
+                   PortField::kGiven,
+                   {3, 2, false, "5", 5}},
+        ReaderCase{"BlanksAroundFields",
+                   "4, 2 ,0 ,3",
+                   {4, 2, false, "3", 3},
+                   PortField::kGiven,
+                   {4, 2, false, "3", 3}},
+        ReaderCase{"SecondLineIgnored",
+                   "2,3,0,1\r\n1,8,1,0\r\n",
+                   {2, 3, false, "1", 3},
+                   PortField::kGiven,
+                   {2, 3, false, "1", 1}},
+        ReaderCase{"FieldsAcrossLines",
+                   "3\r\n2\r\n1\r\n4\r\n",
+                   {3, 2, true, "4", 3},
+                   PortField::kGiven,
+                   {3, 2, true, "4", 4}},
+        ReaderCase{"SyncWhenUnlockedByHand",
+                   "4,1,1,5\r\n",
+                   {4, 1, true, "5", 3},
+                   PortField::kGiven,
+                   {4, 1, true, "5", 5}},
+        ReaderCase{"EmptyBaudField",
+                   ",1,0,5\r\n",
+                   {1, 1, false, "5", 3},
+                   PortField::kGiven,
+                   {4, 1, false, "5", 5}},
+        ReaderCase{"EmptyPortField",
+                   "4,,0,5\r\n",
+                   {4, 1, false, "5", 3},
+                   PortField::kEmpty,
+                   {4, 1, false, "5", 5}},
+        ReaderCase{"EmptyErrorDaysField",
+                   "4,1,0,\r\n",
+                   {4, 1, false, "5", 3},
+                   PortField::kGiven,
+                   {4, 1, false, "5", 5}},
+        // Outside the dialog's list: only the dialog reader converts it.
+        ReaderCase{"ErrorDaysSeven",
+                   "4,1,0,7\r\n",
+                   {4, 1, false, "7", 3},
+                   PortField::kGiven,
+                   {4, 1, false, "7", 7}},
+        ReaderCase{"ErrorDaysNotANumber",
+                   "4,1,0,x\r\n",
+                   {4, 1, false, "x", 3},
+                   PortField::kGiven,
+                   {4, 1, false, "x", 0}},
+        ReaderCase{"PortHalfRoundsDownToEven",
+                   "4,2.5,0,5\r\n",
+                   {4, 2, false, "5", 3},
+                   PortField::kGiven,
+                   {4, 2, false, "5", 5}},
+        ReaderCase{"PortHalfRoundsUpToEven",
+                   "4,3.5,0,5\r\n",
+                   {4, 4, false, "5", 3},
+                   PortField::kGiven,
+                   {4, 4, false, "5", 5}},
+        ReaderCase{"BaudNotANumber",
+                   "x,1,0,5\r\n",
+                   {0, 1, false, "5", 3},
+                   PortField::kGiven,
+                   {0, 1, false, "5", 5}},
+        ReaderCase{"TooLargeKeepsThePreviousValues",
+                   "99999,99999,0,99999\r\n",
+                   {2, 6, false, "99999", 3},
+                   PortField::kGiven,
+                   {2, 6, false, "99999", 3}},
+        ReaderCase{"NegativeValues",
+                   "-1,-2,0,-3\r\n",
+                   {-1, -2, false, "-3", 3},
+                   PortField::kGiven,
+                   {-1, -2, false, "-3", -3}}),
     [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
 
 struct WriteCase {
@@ -222,8 +218,8 @@ class ConfigWriter : public testing::TestWithParam<WriteCase> {
   void SetUp() override {
     const WriteCase& c = GetParam();
     // An older, longer file: the write replaces all of it.
-    sim_.platform.files.Put(kConfig, "1,8,0,0,old\r\n2,2,2,2\r\n");
-    SharedSettings& s = sim_.program.settings;
+    files_.Put(kConfig, "1,8,0,0,old\r\n2,2,2,2\r\n");
+    SharedSettings& s = settings_;
     s.BaudCode = c.baudCode;
     s.PortNumber = c.portNumber;
     s.SyncWhenUnlocked = c.syncWhenUnlocked;
@@ -231,26 +227,26 @@ class ConfigWriter : public testing::TestWithParam<WriteCase> {
     s.ErrorDaysText = "7";
   }
 
-  SimulatedProgram sim_;
+  SimulatedFiles files_;
+  SharedSettings settings_;
 };
 
 TEST_P(ConfigWriter, WritesOneLineEndedByCrLf) {
   const WriteCase& c = GetParam();
-  EXPECT_TRUE(WriteConfig(sim_.program));
-  EXPECT_EQ(sim_.platform.files.Contents(kConfig), c.bytes);
-  EXPECT_EQ(sim_.program.settings.ErrorDaysText, std::to_string(c.errorDays));
+  EXPECT_TRUE(WriteConfig(files_, settings_));
+  EXPECT_EQ(files_.Contents(kConfig), c.bytes);
+  EXPECT_EQ(settings_.ErrorDaysText, std::to_string(c.errorDays));
 }
 
 TEST_P(ConfigWriter, WrittenFileReadsBackToTheSameValues) {
   const WriteCase& c = GetParam();
-  ASSERT_TRUE(WriteConfig(sim_.program));
-  SimulatedProgram reader;
-  reader.platform.files.Put(kConfig, *sim_.platform.files.Contents(kConfig));
-  ReadConfigForDialog(reader.program);
-  EXPECT_EQ(reader.program.settings.BaudCode, c.baudCode);
-  EXPECT_EQ(reader.program.settings.PortNumber, c.portNumber);
-  EXPECT_EQ(reader.program.settings.ErrorDays, c.errorDays);
-  EXPECT_FALSE(reader.program.settings.SyncWhenUnlocked);
+  ASSERT_TRUE(WriteConfig(files_, settings_));
+  SharedSettings read;
+  ReadConfigForDialog(files_, read);
+  EXPECT_EQ(read.BaudCode, c.baudCode);
+  EXPECT_EQ(read.PortNumber, c.portNumber);
+  EXPECT_EQ(read.ErrorDays, c.errorDays);
+  EXPECT_FALSE(read.SyncWhenUnlocked);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -265,16 +261,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 TEST(ConfigWriteFailure, FileThatCannotBeWrittenIsLeftAsItWasAndTheFailureIsTold) {
-  SimulatedProgram sim;
-  sim.platform.files.Put(kConfig, "2,3,0,1\r\n");
-  sim.platform.files.SetWritable(kConfig, false);
-  SharedSettings& s = sim.program.settings;
+  SimulatedFiles files;
+  files.Put(kConfig, "2,3,0,1\r\n");
+  files.SetWritable(kConfig, false);
+  SharedSettings s;
   s.BaudCode = 4;
   s.PortNumber = 1;
   s.ErrorDays = 5;
   s.ErrorDaysText = "1";
-  EXPECT_FALSE(WriteConfig(sim.program));
-  EXPECT_EQ(sim.platform.files.Contents(kConfig), "2,3,0,1\r\n");
+  EXPECT_FALSE(WriteConfig(files, s));
+  EXPECT_EQ(files.Contents(kConfig), "2,3,0,1\r\n");
   EXPECT_EQ(s.ErrorDaysText, "5");  // set before the file is opened
 }
 

@@ -30,7 +30,7 @@ class SettingsDialog : public testing::Test {
  protected:
   Program& program() { return sim_.program; }
   SettingsDialogModel& dialog() { return sim_.program.dialog; }
-  const SharedSettings& settings() { return sim_.program.settings; }
+  const SharedSettings& settings() { return sim_.program.Settings(); }
   std::optional<std::string> ConfigBytes() const { return sim_.platform.files.Contents(kConfig); }
 
   SimulatedProgram sim_;

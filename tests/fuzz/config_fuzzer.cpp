@@ -44,14 +44,12 @@ void Expect(bool holds, const char* invariant, std::string_view config) {
 // The two readers run on their own, each from settings it has not seen before.
 void CheckReadersAgree(const std::string& config) {
   const ConfigFields fields = ParseConfigFields(config);
-  SimulatedProgram dialogReader;
-  dialogReader.platform.files.Put(std::string(kConfigFileName), config);
-  ReadConfigForDialog(dialogReader.program);
-  SimulatedProgram startUpReader;
-  startUpReader.platform.files.Put(std::string(kConfigFileName), config);
-  ReadConfigAtStartUp(startUpReader.program);
-  const SharedSettings& dialog = dialogReader.program.settings;
-  const SharedSettings& startUp = startUpReader.program.settings;
+  SimulatedFiles files;
+  files.Put(std::string(kConfigFileName), config);
+  SharedSettings dialog;
+  ReadConfigForDialog(files, dialog);
+  SharedSettings startUp;
+  ReadConfigAtStartUp(files, startUp);
   Expect(fields[0].empty() || dialog.BaudCode == startUp.BaudCode,
          "both readers read the same baud code", config);
   Expect(fields[1].empty() || dialog.PortNumber == startUp.PortNumber,
@@ -81,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SimulatedProgram first;
   first.Start(config);
   const std::string written = PressOk(first);
-  StoredSettings expected(first.program.settings);
+  StoredSettings expected(first.program.Settings());
   expected.SyncWhenUnlocked = false;  // always written as "0"
 
   CheckReadersAgree(written);
@@ -89,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // ErrorDays; with the file just written they must be the values written.
   SimulatedProgram second;
   second.Start(written);
-  Expect(StoredSettings(second.program.settings) == expected, "what is written reads back",
+  Expect(StoredSettings(second.program.Settings()) == expected, "what is written reads back",
          written);
   Expect(PressOk(second) == written, "writing what was read gives the same bytes", written);
   return 0;

@@ -31,7 +31,7 @@ const PortDisplay kOpen{false, "断开串口", "串口已开启", kBrightGreen};
 const PortDisplay kClosed{true, "串口连接", "串口已断开", kDarkGreen};
 
 PortDisplay Display(const Program& program) {
-  return {program.settings.PortClosed, program.window.Disconnect.Caption(),
+  return {program.Port().PortClosed(), program.window.Disconnect.Caption(),
           program.window.Label2.Caption(), program.window.Shape1.Fill()};
 }
 
@@ -70,7 +70,7 @@ TEST_P(Toggle, OpensOrClosesAndShowsThePortsRealState) {
   EXPECT_EQ(sim.platform.serial.Calls(), c.calls);
   EXPECT_EQ(Display(sim.program), c.display);
   EXPECT_EQ(sim.platform.serial.IsOpen(), !c.display.PortClosed);
-  EXPECT_EQ(sim.program.settings.BaudDelayMs, c.baudDelayMs);
+  EXPECT_EQ(sim.program.Port().BaudDelayMs(), c.baudDelayMs);
   EXPECT_TRUE(sim.platform.Timer1.IsEnabled());
 }
 
@@ -115,15 +115,15 @@ TEST(PortToggle, TwiceFromOpenReopensWithTheSameSettingsAndNoStaleFrame) {
   sim.Start("4,1,0,5\r\n", kTwentyPastNoon);
   SimulatedDevice device(sim.platform, kTwentyPastNoon);
   device.Run(2);
-  ASSERT_TRUE(sim.program.state.FrameReady);
+  ASSERT_TRUE(sim.program.Assembler().FrameReady());
   ASSERT_EQ(sim.platform.clock.Sets().size(), 1u);  // the mark between the two frames set it
 
   sim.platform.serial.ClearCalls();
   sim.program.OnDisconnectCommand();
-  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_FALSE(sim.program.Assembler().FrameReady());
   EXPECT_EQ(Display(sim.program), kClosed);
   sim.program.OnDisconnectCommand();
-  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_FALSE(sim.program.Assembler().FrameReady());
   EXPECT_EQ(Display(sim.program), kOpen);
   const Calls calls = {"Close", "Settings 9600,n,8,1", "CommPort 1", "InputMode 0", "Open"};
   EXPECT_EQ(sim.platform.serial.Calls(), calls);
@@ -132,7 +132,7 @@ TEST(PortToggle, TwiceFromOpenReopensWithTheSameSettingsAndNoStaleFrame) {
   // byte that follows the next complete frame.
   sim.platform.clock.ClearRecords();
   device.Run(1);
-  EXPECT_TRUE(sim.program.state.FrameReady);
+  EXPECT_TRUE(sim.program.Assembler().FrameReady());
   EXPECT_TRUE(sim.platform.clock.Sets().empty());
   device.Run(1);
   EXPECT_EQ(sim.platform.clock.Sets().size(), 1u);
@@ -158,12 +158,12 @@ TEST(PortLost, WhileOpenShowsClosedAndTheToggleOpensItAgain) {
   sim.Start("4,1,0,5\r\n", kTwentyPastNoon);
   SimulatedDevice device(sim.platform, kTwentyPastNoon);
   device.Run(2);
-  ASSERT_TRUE(sim.program.state.FrameReady);
+  ASSERT_TRUE(sim.program.Assembler().FrameReady());
   sim.platform.serial.ClearCalls();
 
   sim.platform.serial.LosePort();
   EXPECT_EQ(Display(sim.program), kClosed);
-  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_FALSE(sim.program.Assembler().FrameReady());
   EXPECT_TRUE(sim.platform.serial.Calls().empty());  // the layer has closed it already
 
   sim.program.OnDisconnectCommand();
@@ -172,8 +172,8 @@ TEST(PortLost, WhileOpenShowsClosedAndTheToggleOpensItAgain) {
   EXPECT_EQ(Display(sim.program), kOpen);
   const std::string frame = MakeFrame(device.NextGpsTime(), 'A');
   device.Run(1);
-  EXPECT_TRUE(sim.program.state.FrameReady);
-  EXPECT_EQ(sim.program.state.RawText, frame.substr(1, 38));
+  EXPECT_TRUE(sim.program.Assembler().FrameReady());
+  EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
 }
 
 struct ReopenCase {
@@ -195,7 +195,7 @@ TEST_P(DialogReopen, ReopensOnlyAnOpenPortAndLeavesTheDisplayAlone) {
   const ReopenCase& c = GetParam();
   SimulatedProgram sim;
   StartWithFailingOpens(sim, c.config, c.startUpOpenFails, c.reopenFails);
-  const std::int16_t baudDelayBefore = sim.program.settings.BaudDelayMs;
+  const std::int16_t baudDelayBefore = sim.program.Port().BaudDelayMs();
   sim.program.OnSetPortCommand();
   sim.program.dialog.SelectCombo1(c.combo1);
   sim.program.dialog.SelectCombo2(c.combo2);
@@ -203,7 +203,7 @@ TEST_P(DialogReopen, ReopensOnlyAnOpenPortAndLeavesTheDisplayAlone) {
   EXPECT_EQ(sim.platform.serial.Calls(), c.calls);
   EXPECT_EQ(Display(sim.program), c.display);
   EXPECT_EQ(sim.platform.serial.IsOpen(), !c.display.PortClosed);
-  EXPECT_EQ(sim.program.settings.BaudDelayMs, baudDelayBefore);
+  EXPECT_EQ(sim.program.Port().BaudDelayMs(), baudDelayBefore);
   EXPECT_EQ(sim.program.dialog.State(), DialogState::kNotLoaded);
 }
 
@@ -252,14 +252,14 @@ TEST(DialogReopenThenToggle, NewSpeedOnAnOpenPortKeepsTheBaudDelayUntilTheNextTo
   sim.program.dialog.SelectCombo2(2);  // 4800
   sim.program.OnDialogOk();
   EXPECT_EQ(sim.platform.serial.OpenedAs(), "COM1 at 4800,n,8,1");
-  EXPECT_EQ(sim.program.settings.BaudDelayMs, 1);
+  EXPECT_EQ(sim.program.Port().BaudDelayMs(), 1);
 
   sim.program.OnDisconnectCommand();
   sim.platform.serial.ClearCalls();
   sim.program.OnDisconnectCommand();
   const Calls calls = {"Settings 4800,n,8,1", "CommPort 1", "InputMode 0", "Open"};
   EXPECT_EQ(sim.platform.serial.Calls(), calls);
-  EXPECT_EQ(sim.program.settings.BaudDelayMs, 2);
+  EXPECT_EQ(sim.program.Port().BaudDelayMs(), 2);
 }
 
 TEST(DialogReopenThenToggle, ChoiceMadeWhileClosedIsOpenedByTheNextToggle) {
@@ -276,7 +276,7 @@ TEST(DialogReopenThenToggle, ChoiceMadeWhileClosedIsOpenedByTheNextToggle) {
   const Calls calls = {"Settings 4800,n,8,1", "CommPort 5", "InputMode 0", "Open"};
   EXPECT_EQ(sim.platform.serial.Calls(), calls);
   EXPECT_EQ(sim.platform.serial.OpenedAs(), "COM5 at 4800,n,8,1");
-  EXPECT_EQ(sim.program.settings.BaudDelayMs, 2);
+  EXPECT_EQ(sim.program.Port().BaudDelayMs(), 2);
   EXPECT_EQ(Display(sim.program), kOpen);
 }
 

@@ -11,7 +11,7 @@ class FrameAssembler : public testing::Test {
  protected:
   void SetUp() override { sim.Start("4,1,0,5\r\n"); }
   void Feed(const std::string& bytes) { sim.platform.serial.Receive(bytes); }
-  const ReceiverState& State() const { return sim.program.state; }
+  const gpsclock::FrameAssembler& Assembler() const { return sim.program.Assembler(); }
 
   SimulatedProgram sim;
 };
@@ -28,7 +28,7 @@ class Decoding : public FrameAssembler, public testing::WithParamInterface<Decod
 
 TEST_P(Decoding, GivesTheTimeOfTheNextStartByte) {
   Feed(GetParam().frame);
-  EXPECT_EQ(State().ReceivedTime, GetParam().expected);
+  EXPECT_EQ(Assembler().ReceivedTime(), GetParam().expected);
 }
 
 std::string FrameWithDigits(const std::string& digits, char status) {
@@ -68,9 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FrameAssembler, AcceptedFrameIsShownRawAndWaitsForTheMark) {
   const std::string frame = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
   Feed(frame);
-  EXPECT_TRUE(State().FrameReady);
-  EXPECT_FALSE(State().FrameArmed);
-  EXPECT_EQ(State().RawText, frame.substr(1, 38));
+  EXPECT_TRUE(Assembler().FrameReady());
+  EXPECT_FALSE(Assembler().FrameArmed());
   EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
 }
 
@@ -81,10 +80,10 @@ TEST_F(FrameAssembler, WrongEndDropsTheFrameButKeepsItsDecodedTimeAndStatus) {
   std::string bad = MakeFrame(2024, 5, 7, 12, 20, 6, 'V');
   bad[40] = 'X';
   Feed(bad.substr(1));
-  EXPECT_FALSE(State().FrameReady);
-  EXPECT_TRUE(State().FrameArmed);
-  EXPECT_FALSE(State().Locked);
-  EXPECT_EQ(State().ReceivedTime.Second, 6);
+  EXPECT_FALSE(Assembler().FrameReady());
+  EXPECT_TRUE(Assembler().FrameArmed());
+  EXPECT_FALSE(sim.program.Lock().Locked());
+  EXPECT_EQ(Assembler().ReceivedTime().Second, 6);
   EXPECT_EQ(sim.program.window.Label9.Caption(), good.substr(1, 38));
 }
 
@@ -92,47 +91,46 @@ TEST_F(FrameAssembler, MissingCarriageReturnDropsTheFrame) {
   std::string bad = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
   bad[39] = '\n';
   Feed(bad);
-  EXPECT_FALSE(State().FrameReady);
-  EXPECT_EQ(State().RawText, "");
+  EXPECT_FALSE(Assembler().FrameReady());
+  EXPECT_EQ(sim.program.window.Label9.Caption(), "");
 }
 
 TEST_F(FrameAssembler, StartByteInsideAFrameCollectsAnew) {
   const std::string frame = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
   Feed(frame.substr(0, 10));
   Feed(frame);
-  EXPECT_TRUE(State().FrameReady);
-  EXPECT_EQ(State().ReceivedTime.Second, 6);
+  EXPECT_TRUE(Assembler().FrameReady());
+  EXPECT_EQ(Assembler().ReceivedTime().Second, 6);
 }
 
 TEST_F(FrameAssembler, SecondStartByteInARowFindsNoFrameWaiting) {
   Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
   Feed("\x01");
-  EXPECT_FALSE(State().FrameReady);
+  EXPECT_FALSE(Assembler().FrameReady());
   EXPECT_EQ(sim.program.window.LDIS.Caption(), " 12:20:06");
   Feed("\x01");
-  EXPECT_FALSE(State().FrameReady);
-  EXPECT_TRUE(State().FrameArmed);
-  EXPECT_EQ(State().RxCount, 0);
+  EXPECT_FALSE(Assembler().FrameReady());
+  EXPECT_TRUE(Assembler().FrameArmed());
+  EXPECT_EQ(Assembler().RxCount(), 0);
   EXPECT_EQ(sim.program.window.LDIS.Caption(), "   :  :  ");
 }
 
-TEST_F(FrameAssembler, CharactersBeforeAnyStartByteAreCountedUpToTheCap) {
+TEST_F(FrameAssembler, CharactersBeforeAnyStartByteAreCountedUpToTheCapAndDecodeNothing) {
   Feed(std::string(500, '7'));
-  EXPECT_EQ(State().RxCount, 42);
-  EXPECT_FALSE(State().FrameArmed);
-  EXPECT_EQ(State().ReceivedTime, GpsTime{});
-  EXPECT_EQ(State().RxBuffer[43], "7");
-  for (int slot = 44; slot < ReceiverState::kRxBufferSlots; ++slot) {
-    EXPECT_EQ(State().RxBuffer[slot], "") << "slot " << slot;
-  }
-  EXPECT_EQ(State().RxBuffer[0], "");
+  EXPECT_EQ(Assembler().RxCount(), 42);
+  EXPECT_FALSE(Assembler().FrameArmed());
+  EXPECT_EQ(Assembler().ReceivedTime(), GpsTime{});
+  EXPECT_EQ(sim.program.window.Label9.Caption(), "");
+  Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
+  EXPECT_TRUE(Assembler().FrameReady());
+  EXPECT_EQ(Assembler().ReceivedTime(), (GpsTime{6, 20, 12, 5, 2024, 7}));
 }
 
 TEST_F(FrameAssembler, SurplusCharactersAfterTheEndAreIgnored) {
   Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A') + std::string(100, '5'));
-  EXPECT_TRUE(State().FrameReady);
-  EXPECT_EQ(State().RxCount, 42);
-  EXPECT_EQ(State().ReceivedTime.Second, 6);
+  EXPECT_TRUE(Assembler().FrameReady());
+  EXPECT_EQ(Assembler().RxCount(), 42);
+  EXPECT_EQ(Assembler().ReceivedTime().Second, 6);
 }
 
 TEST_F(FrameAssembler, StartByteWhileSynchronisationIsOffKeepsTheFrameWaiting) {
@@ -140,7 +138,7 @@ TEST_F(FrameAssembler, StartByteWhileSynchronisationIsOffKeepsTheFrameWaiting) {
   Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
   sim.platform.Timer1.Disable();
   Feed("\x01");
-  EXPECT_TRUE(State().FrameReady);
+  EXPECT_TRUE(Assembler().FrameReady());
   EXPECT_EQ(sim.program.window.LDIS.Caption(), "   :  :  ");
   EXPECT_TRUE(sim.platform.Timer1.IsEnabled());
   EXPECT_TRUE(sim.platform.clock.Sets().empty());
@@ -170,7 +168,7 @@ TEST_F(MarkAfterAFault, MissingFrameLeavesTheNextStartByteWithoutAMark) {
   device.Skip(1);
   device.Run(1);
   EXPECT_EQ(Sets(), before) << "the frame before the gap must not set the clock a second late";
-  EXPECT_TRUE(sim.program.state.FrameReady);
+  EXPECT_TRUE(sim.program.Assembler().FrameReady());
   device.Run(1);
   EXPECT_EQ(Sets(), before + 1);
   const SimulatedClock::SetCall& set = sim.platform.clock.Sets().back();
@@ -198,8 +196,9 @@ TEST_F(MarkAfterAFault, FrameWithADamagedDigitIsShownButNeverSetsTheClock) {
   device.Skip(1);
   sim.platform.time.AdvanceTo(device.NextStart() - 1);
   const std::size_t before = Sets();
-  EXPECT_EQ(sim.program.state.ReceivedTime.Second, 1) << "decoded with the damaged digit as 0";
-  EXPECT_FALSE(sim.program.state.FrameReady);
+  EXPECT_EQ(sim.program.Assembler().ReceivedTime().Second, 1)
+      << "decoded with the damaged digit as 0";
+  EXPECT_FALSE(sim.program.Assembler().FrameReady());
   EXPECT_EQ(sim.program.window.Label9.Caption(), label9);
   device.Run(1);
   EXPECT_EQ(Sets(), before);

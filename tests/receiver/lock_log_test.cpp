@@ -38,7 +38,7 @@ TEST_F(LockLog, FirstLockedFrameWritesTwoLines) {
   Feed(MakeFrame(2007, 7, 9, 8, 5, 3, 'A'));
   EXPECT_EQ(LogFile(),
             GbkLine(2007, 7, 9, "8:5:4", kLocked) + GbkLine(2007, 7, 9, "8:5:4", kRestored));
-  EXPECT_EQ(sim.program.state.LogLine, "2007年7月9日   8:5:4  :  卫星恢复锁定");
+  EXPECT_EQ(sim.program.Lock().LogLine(), "2007年7月9日   8:5:4  :  卫星恢复锁定");
   EXPECT_EQ(sim.program.window.Label6.Caption(), "已同步锁定");
 }
 
@@ -65,7 +65,7 @@ TEST_F(LockLog, OtherStatusKeepsTheLockAndLogsOnlyAsTheFirstFrame) {
   EXPECT_EQ(LogFile(), GbkLine(2024, 12, 1, "10:0:0", kLost));
   Feed(MakeFrame(2024, 12, 1, 10, 0, 1, 'A'));
   Feed(MakeFrame(2024, 12, 1, 10, 0, 2, 'a'));
-  EXPECT_TRUE(sim.program.state.Locked);
+  EXPECT_TRUE(sim.program.Lock().Locked());
   EXPECT_EQ(LogFile(),
             GbkLine(2024, 12, 1, "10:0:0", kLost) + GbkLine(2024, 12, 1, "10:0:2", kRestored));
 }
@@ -85,7 +85,7 @@ TEST_F(LockLog, StatusOfADroppedFrameIsLoggedAtTheNextAcceptedFrame) {
   std::string dropped = MakeFrame(2024, 12, 1, 10, 0, 1, 'V');
   dropped[40] = '?';
   Feed(dropped);
-  EXPECT_FALSE(sim.program.state.Locked);
+  EXPECT_FALSE(sim.program.Lock().Locked());
   EXPECT_EQ(sim.program.window.Label6.Caption(), "卫星未锁定");
   Feed(MakeFrame(2024, 12, 1, 10, 0, 2, 'V'));
   EXPECT_EQ(LogFile(), GbkLine(2024, 12, 1, "10:0:1", kLocked) +
@@ -111,9 +111,9 @@ TEST_F(LockLog, UnwritableFileLeavesTheReceiverGoingAndSaysSoOnce) {
   sim.platform.files.SetWritable("跟踪记录.txt", false);
   Feed(MakeFrame(2024, 12, 1, 10, 0, 0, 'V'));
   Feed(MakeFrame(2024, 12, 1, 10, 0, 1, 'A'));
-  EXPECT_TRUE(sim.program.state.PrevLocked);
-  EXPECT_FALSE(sim.program.settings.FirstStatusPending);
-  EXPECT_EQ(sim.program.state.LogLine, "2024年12月1日   10:0:2  :  卫星恢复锁定");
+  EXPECT_TRUE(sim.program.Lock().PrevLocked());
+  EXPECT_FALSE(sim.program.Lock().FirstStatusPending());
+  EXPECT_EQ(sim.program.Lock().LogLine(), "2024年12月1日   10:0:2  :  卫星恢复锁定");
   EXPECT_EQ(ViewLines(),
             (std::deque<std::string>{"2024年12月1日   10:0:0  :  卫星失锁", "跟踪记录文件写入失败",
                                      "2024年12月1日   10:0:2  :  卫星恢复锁定"}));

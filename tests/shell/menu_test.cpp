@@ -67,13 +67,13 @@ TEST_F(ShellTest, StopTimeSwitchesSynchronisationAndItsCaption) {
   Start();
   auto* stopTime = Form1().findChild<QAction*>("StopTime");
   Click("StopTime");
-  EXPECT_FALSE(program.settings.SyncEnabled);
+  EXPECT_FALSE(program.Sync().SyncEnabled());
   EXPECT_EQ(stopTime->text(), QStringLiteral("允许对时"));
   EXPECT_EQ(Find<RoundIndicator>(Form1(), "Shape3")->Fill(), QColor(0, 128, 0));
   EXPECT_EQ(Find<QLabel>(Form1(), "Label7")->text(),
             QString::fromStdString(program.window.Label7.Caption()));
   Click("StopTime");
-  EXPECT_TRUE(program.settings.SyncEnabled);
+  EXPECT_TRUE(program.Sync().SyncEnabled());
   EXPECT_EQ(stopTime->text(), QStringLiteral("禁止对时"));
   EXPECT_EQ(Find<RoundIndicator>(Form1(), "Shape3")->Fill(), QColor(0, 255, 0));
 }

@@ -47,7 +47,7 @@ TEST_F(SettingsDialogTest, NoFileFirstShowOffersTheDefaultsAndOkWritesThem) {
   EXPECT_FALSE(Find<QRadioButton>(Form2(), "Option1")->isEnabled());
   PressOk();
   EXPECT_EQ(ConfigFile(), "4,1,0,5\r\n");
-  EXPECT_EQ(program.settings.BaudCode, 4);
+  EXPECT_EQ(program.Settings().BaudCode, 4);
   EXPECT_FALSE(Form2().isVisible());
 }
 
@@ -126,7 +126,7 @@ TEST_F(SettingsDialogTest, OkWithAListWithoutSelectedEntryKeepsThatSetting) {
   EXPECT_EQ(Combo("Combo1")->currentIndex(), -1);
   EXPECT_EQ(Shown("Combo1"), QString());
   PressOk();
-  EXPECT_EQ(program.settings.PortNumber, 9);
+  EXPECT_EQ(program.Settings().PortNumber, 9);
   EXPECT_EQ(ConfigFile(), "4,9,0,5\r\n");
 }
 
@@ -167,7 +167,7 @@ TEST_F(SettingsDialogTest, UnwritableFileKeepsTheDialogOpenAndSaysSo) {
   PressOk();
   EXPECT_TRUE(Form2().isVisible());
   EXPECT_EQ(Find<QLabel>(Form2(), "Label6")->text(), QStringLiteral("配置文件写入失败"));
-  EXPECT_EQ(program.settings.BaudCode, 1);
+  EXPECT_EQ(program.Settings().BaudCode, 1);
   EXPECT_EQ(ConfigFile(), "4,1,0,5\r\n");
   PressCancel();
   EXPECT_FALSE(Form2().isVisible());
@@ -184,7 +184,7 @@ TEST_F(SettingsDialogTest, OptionOneIsShownSelectedButStaysDisabled) {
   Find<QRadioButton>(Form2(), "Option2")->click();
   EXPECT_FALSE(program.dialog.Option1Selected());
   PressOk();
-  EXPECT_FALSE(program.settings.SyncWhenUnlocked);
+  EXPECT_FALSE(program.Settings().SyncWhenUnlocked);
   EXPECT_EQ(ConfigFile(), "4,1,0,5\r\n");
 }
 

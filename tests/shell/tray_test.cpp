@@ -17,8 +17,8 @@ TEST_F(ShellTest, HideAndRestoreThroughTheTrayIconAnyNumberOfTimes) {
     EXPECT_FALSE(Form1().isVisible());
     EXPECT_TRUE(trayIcon.shown);
     EXPECT_EQ(trayIcon.tip, "Zelvaro电子Tavrin6.0");
-    EXPECT_TRUE(program.state.TrayIconData.Shown);
-    EXPECT_EQ(program.state.TrayIconData.Tip, "Zelvaro电子Tavrin6.0");
+    EXPECT_TRUE(Form1().TrayIconData().Shown);
+    EXPECT_EQ(Form1().TrayIconData().Tip, "Zelvaro电子Tavrin6.0");
 
     // Left, double and middle clicks do nothing; the right button brings the window back.
     for (const TrayClick click :
@@ -30,7 +30,7 @@ TEST_F(ShellTest, HideAndRestoreThroughTheTrayIconAnyNumberOfTimes) {
     trayIcon.ClickWith(TrayClick::kContext);
     EXPECT_TRUE(Form1().isVisible());
     EXPECT_FALSE(trayIcon.shown);
-    EXPECT_FALSE(program.state.TrayIconData.Shown);
+    EXPECT_FALSE(Form1().TrayIconData().Shown);
   }
 }
 
@@ -39,7 +39,7 @@ TEST_F(ShellTest, WithoutANotificationAreaHideLeavesTheWindowShown) {
   Start();
   Click("yincang");
   EXPECT_TRUE(Form1().isVisible());
-  EXPECT_FALSE(program.state.TrayIconData.Shown);
+  EXPECT_FALSE(Form1().TrayIconData().Shown);
 }
 
 TEST_F(ShellTest, HiddenWindowKeepsBeingUpdated) {
@@ -64,7 +64,7 @@ TEST_F(ShellTest, ClosingTheWindowWhileHiddenRemovesTheIcon) {
   Click("yincang");
   EXPECT_EQ(RunEventLoop([this] { Form1().close(); }), 0);
   EXPECT_FALSE(trayIcon.shown);
-  EXPECT_FALSE(program.state.TrayIconData.Shown);
+  EXPECT_FALSE(Form1().TrayIconData().Shown);
 }
 
 TEST_F(ShellTest, ExitEndsAtOnceWithoutUnloadAndWritesNothing) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "receiver/receiver_state.h"
+#include "clock/gps_time.h"
 
 namespace gpsclock {
 

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "platform/text_encoding.h"
+#include "platform/posix/iconv_text_encoder.h"
 #include "receiver/frame_assembler.h"
 #include "receiver/lock_log.h"
 
@@ -15,10 +15,9 @@ namespace gpsclock {
 namespace {
 
 constexpr std::int16_t kRxCountCap = 42;
-constexpr int kHighestSlotWritten = 43;
-constexpr std::int16_t kDecodePosition = 15;
-constexpr std::int16_t kEndPosition = 40;
-constexpr std::size_t kRawTextLength = 38;
+constexpr std::int16_t kDecodePosition = frame::kStatusPosition;
+constexpr std::int16_t kEndPosition = frame::kLfPosition;
+constexpr std::size_t kRawTextLength = frame::kLastRawPosition;
 constexpr std::size_t kLongestPortSettings = std::string_view("9600,n,8,1").size();
 constexpr int kFirstMinuteOfWindow = 10;
 constexpr int kLastMinuteOfWindow = 50;
@@ -95,16 +94,15 @@ ProgramInvariants::ProgramInvariants(SimulatedProgram& sim, ViolationHandler onV
 
 void ProgramInvariants::CheckAfterEvent() {
   ++eventsChecked_;
-  const ReceiverState& state = sim_.program.state;
+  const FrameAssembler& state = sim_.program.Assembler();
   // The 15th character of an armed frame decodes it; an armed frame's 40th that disarms it has
   // passed the end check.
   const bool decoded =
-      rxCount_ == kDecodePosition - 1 && state.RxCount == kDecodePosition && state.FrameArmed;
+      rxCount_ == kDecodePosition - 1 && state.RxCount() == kDecodePosition && state.FrameArmed();
   const bool endCheckPassed = rxCount_ == kEndPosition - 1 && frameArmed_ &&
-                              state.RxCount == kEndPosition && !state.FrameArmed;
+                              state.RxCount() == kEndPosition && !state.FrameArmed();
   // A start byte that used up the waiting frame while synchronisation was on is an on-time mark.
-  if (frameReady_ && !state.FrameReady && sim_.program.settings.SyncEnabled &&
-      state.LastRx == kFrameStart && state.RxCount == 0) {
+  if (frameReady_ && !state.FrameReady() && sim_.program.Sync().SyncEnabled() && AtStartByte()) {
     ++marksSeen_;
   }
   CheckReceiveBuffer();
@@ -113,11 +111,11 @@ void ProgramInvariants::CheckAfterEvent() {
   CheckLogView(endCheckPassed);
   CheckTrackingLog();
   CheckDisplays();
-  rxCount_ = state.RxCount;
-  frameArmed_ = state.FrameArmed;
-  frameReady_ = state.FrameReady;
-  receivedTime_ = state.ReceivedTime;
-  prevLocked_ = state.PrevLocked;
+  rxCount_ = state.RxCount();
+  frameArmed_ = state.FrameArmed();
+  frameReady_ = state.FrameReady();
+  receivedTime_ = state.ReceivedTime();
+  prevLocked_ = sim_.program.Lock().PrevLocked();
   appendedLines_ = sim_.program.window.text1.AppendedCount();
 }
 
@@ -137,22 +135,22 @@ void ProgramInvariants::Expect(bool holds, const char* invariant,
   onViolation_(std::string(invariant) + " (" + context + ")");
 }
 
+bool ProgramInvariants::AtStartByte() const {
+  return sim_.platform.serial.Input() == std::string(1, frame::kStartByte) &&
+         sim_.program.Assembler().RxCount() == 0;
+}
+
 void ProgramInvariants::CheckReceiveBuffer() {
-  const ReceiverState& state = sim_.program.state;
-  Expect(InRange(state.RxCount, 0, kRxCountCap), "RxCount stays within 0..42");
-  Expect(state.RxBuffer[0].empty(), "RxBuffer slot 0 is never written");
-  Expect(std::all_of(state.RxBuffer.begin() + kHighestSlotWritten + 1, state.RxBuffer.end(),
-                     [](const std::string& slot) { return slot.empty(); }),
-         "no RxBuffer slot above 43 is written");
-  Expect(state.RawText.size() <= kRawTextLength, "RawText holds at most positions 1..38");
+  Expect(InRange(sim_.program.Assembler().RxCount(), 0, kRxCountCap), "RxCount stays within 0..42");
+  Expect(sim_.program.window.Label9.Caption().size() <= kRawTextLength,
+         "Label9 shows at most positions 1..38");
 }
 
 void ProgramInvariants::CheckReceivedTime(bool decoded) {
-  const ReceiverState& state = sim_.program.state;
-  const GpsTime& time = state.ReceivedTime;
+  const GpsTime& time = sim_.program.Assembler().ReceivedTime();
   if (decoded) {
     decodedOnce_ = true;
-    lastDecodeLocked_ = state.RxBuffer[kDecodePosition] == "A";
+    lastDecodeLocked_ = sim_.program.Assembler().Status() == frame::kLocked;
   } else {
     Expect(time == receivedTime_, "ReceivedTime changes only at a decode");
   }
@@ -166,16 +164,15 @@ void ProgramInvariants::CheckReceivedTime(bool decoded) {
 }
 
 void ProgramInvariants::CheckClockSets() {
-  const ReceiverState& state = sim_.program.state;
-  const SharedSettings& settings = sim_.program.settings;
+  const Program& program = sim_.program;
   const auto& sets = sim_.platform.clock.Sets();
   if (sets.size() == checkedSets_) return;
   Expect(sets.size() == checkedSets_ + 1, "the clock is set at most once per event");
-  Expect(state.LastRx == kFrameStart && state.RxCount == 0,
-         "the clock is set only at a start byte");
-  Expect(!state.FrameReady, "a set uses up the waiting frame");
-  Expect(settings.SyncEnabled, "no set while synchronisation is off");
-  Expect(state.Locked || settings.SyncWhenUnlocked, "no set while the receiver is unlocked");
+  Expect(AtStartByte(), "the clock is set only at a start byte");
+  Expect(!program.Assembler().FrameReady(), "a set uses up the waiting frame");
+  Expect(program.Sync().SyncEnabled(), "no set while synchronisation is off");
+  Expect(program.Lock().Locked() || program.Settings().SyncWhenUnlocked,
+         "no set while the receiver is unlocked");
   for (; checkedSets_ < sets.size(); ++checkedSets_) CheckClockSet(sets[checkedSets_]);
 }
 
@@ -193,8 +190,8 @@ void ProgramInvariants::CheckClockSet(const SimulatedClock::SetCall& set) {
   const Nanoseconds step = askedTime - CivilNanoseconds(reading);
   const bool oneSecondAtMost =
       step == 0 || step == VirtualTime::kSecond || step == -VirtualTime::kSecond;
-  const bool outright = HoldsReceivedTime(asked, sim_.program.state.ReceivedTime,
-                                          sim_.program.settings.BaudDelayMs) &&
+  const bool outright = HoldsReceivedTime(asked, sim_.program.Assembler().ReceivedTime(),
+                                          sim_.program.Port().BaudDelayMs()) &&
                         std::abs(askedTime - set.before) < kOutrightSetReach;
   Expect(oneSecondAtMost || outright,
          "a set moves the clock by one second at most, or outright to the received time within "
@@ -203,7 +200,7 @@ void ProgramInvariants::CheckClockSet(const SimulatedClock::SetCall& set) {
 }
 
 void ProgramInvariants::CheckLogView(bool endCheckPassed) {
-  const ReceiverState& state = sim_.program.state;
+  const Program& program = sim_.program;
   const LogView& view = sim_.program.window.text1;
   Expect(view.Lines().size() <= LogView::kMaxLines, "text1 keeps at most 1000 lines");
   const std::size_t appended =
@@ -217,15 +214,15 @@ void ProgramInvariants::CheckLogView(bool endCheckPassed) {
     const std::string_view eventText = EventTextOf(*line);
     Expect(!eventText.empty(), "text1 gets only lock lines and failure notices");
     Expect(endCheckPassed, "a lock line is written only for a frame that passed its end check");
-    Expect(*line == FormatLogLine(state.ReceivedTime, eventText),
+    Expect(*line == FormatLogLine(program.Assembler().ReceivedTime(), eventText),
            "a lock line carries the received time");
     lostLine = lostLine || eventText == kLockLostText;
     restoredLine = restoredLine || eventText == kLockRestoredText;
     ++lockLinesShown_;
-    newLockLines_ += Utf8ToGbk(*line + "\r\n").value_or("");
+    newLockLines_ += IconvTextEncoder().Utf8ToGbk(*line + "\r\n").value_or("");
   }
-  if (state.PrevLocked != prevLocked_) {
-    Expect(state.PrevLocked ? restoredLine : lostLine,
+  if (program.Lock().PrevLocked() != prevLocked_) {
+    Expect(program.Lock().PrevLocked() ? restoredLine : lostLine,
            "every change of the lock status has its line");
   }
 }
@@ -242,30 +239,31 @@ void ProgramInvariants::CheckTrackingLog() {
 }
 
 void ProgramInvariants::CheckDisplays() {
-  const MainWindowModel& window = sim_.program.window;
-  const SharedSettings& settings = sim_.program.settings;
-  const ReceiverState& state = sim_.program.state;
+  const Program& program = sim_.program;
+  const MainWindowModel& window = program.window;
   const bool open = sim_.platform.serial.IsOpen();
-  Expect(settings.PortClosed == !open, "PortClosed tells whether the port is open");
+  Expect(program.Port().PortClosed() == !open, "PortClosed tells whether the port is open");
   Expect(window.Label2.Caption() == (open ? kPortOpenCaption : kPortClosedCaption) &&
              window.Shape1.Fill() == (open ? kBrightGreen : kDarkGreen) &&
              window.Disconnect.Caption() == (open ? kDisconnectCaption : kConnectCaption),
          "the port display shows whether the port is open");
-  Expect(window.Label6.Caption() == (state.Locked ? kLockedCaption : kNotLockedCaption),
+  Expect(window.Label6.Caption() == (program.Lock().Locked() ? kLockedCaption : kNotLockedCaption),
          "Label6 shows the lock status");
-  const bool sync = settings.SyncEnabled;
+  const bool sync = program.Sync().SyncEnabled();
   Expect(window.Shape3.Fill() == (sync ? kBrightGreen : kDarkGreen) &&
              window.StopTime.Caption() == (sync ? kForbidSyncCaption : kAllowSyncCaption) &&
              window.Label7.Caption() == (sync ? kSyncStatusCaption : kSyncStoppedCaption),
          "the synchronisation switch shows its state");
-  Expect(state.PortSettings.size() <= kLongestPortSettings, "PortSettings holds one settings text");
+  Expect(program.Port().PortSettings().size() <= kLongestPortSettings,
+         "PortSettings holds one settings text");
 }
 
 std::string ProgramInvariants::Context() const {
-  const ReceiverState& state = sim_.program.state;
+  const FrameAssembler& state = sim_.program.Assembler();
   return "at virtual " + std::to_string(sim_.platform.time.Now() / VirtualTime::kMillisecond) +
-         " ms, RxCount " + std::to_string(state.RxCount) + ", ReceivedTime " +
-         Describe(state.ReceivedTime) + ", PC " + Describe(CivilRecord(sim_.platform.clock.Time()));
+         " ms, RxCount " + std::to_string(state.RxCount()) + ", ReceivedTime " +
+         Describe(state.ReceivedTime()) + ", PC " +
+         Describe(CivilRecord(sim_.platform.clock.Time()));
 }
 
 }  // namespace gpsclock

@@ -31,6 +31,7 @@ class ProgramInvariants {
  private:
   // Counts one invariant and reports it when it does not hold, with the set it concerns if any.
   void Expect(bool holds, const char* invariant, const SimulatedClock::SetCall* set = nullptr);
+  bool AtStartByte() const;
   void CheckReceiveBuffer();
   void CheckReceivedTime(bool decoded);
   void CheckClockSet(const SimulatedClock::SetCall& set);

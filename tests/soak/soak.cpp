@@ -229,7 +229,7 @@ void Soak::AcceptSettings(int portNumber) {
 }
 
 void Soak::EndOfSecond(std::int64_t second) {
-  const std::int16_t baudDelayMs = sim_.program.settings.BaudDelayMs;
+  const std::int16_t baudDelayMs = sim_.program.Port().BaudDelayMs();
   for (const SimulatedClock::SetCall& set : sim_.platform.clock.Sets()) {
     accuracy_.OnSet(set, baudDelayMs);
     setDirection_.OnSet(set, baudDelayMs, garbageThisSecond_);

@@ -1,9 +1,8 @@
 // Start-up and frame delivery on virtual time.
 #include "support/simulated_platform.h"
 
-#include <cstdio>
-
 #include "config/config_file.h"
+#include "receiver/frame_layout.h"
 
 namespace gpsclock {
 
@@ -14,17 +13,7 @@ void SimulatedProgram::Start(const std::string& config, Nanoseconds pcTime) {
 }
 
 std::string MakeFrame(int year, int month, int day, int hour, int minute, int second, char status) {
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%02d%02d%02d%02d%02d%02d", year % 100, month, day, hour,
-                minute, second);
-  std::string frame =
-      "\x01"
-      "GP";
-  frame += digits;
-  frame += status;
-  frame += "0123456789ABCDEFGHIJKLM";  // the 23 characters the receiver does not interpret
-  frame += "\r\n";
-  return frame;
+  return frame::Format({year, month, day, hour, minute, second, status});
 }
 
 std::string MakeFrame(Nanoseconds gpsTime, char status) {

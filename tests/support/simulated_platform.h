@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/posix/iconv_text_encoder.h"
 #include "platform/simulated/simulated_clock.h"
 #include "platform/simulated/simulated_files.h"
 #include "platform/simulated/simulated_serial.h"
@@ -21,8 +22,11 @@ struct SimulatedPlatform {
   SimulatedTimer Timer2{time, 100, true};
   SimulatedTimer FrameExpiry{time, 1500, false};
   SimulatedFiles files;
+  IconvTextEncoder encoder;
 
-  PlatformServices Services() { return {serial, clock, Timer1, Timer2, FrameExpiry, files}; }
+  PlatformServices Services() {
+    return {serial, clock, Timer1, Timer2, FrameExpiry, files, encoder};
+  }
 };
 
 // The platform and the program on it; the program is not started until a test says so.

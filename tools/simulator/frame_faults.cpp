@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-#include "frame_text.h"
+#include "receiver/frame_layout.h"
 
 namespace gpsclock::simulator {
 namespace {
@@ -42,26 +42,26 @@ std::string_view FaultName(FaultKind kind) {
   return {};
 }
 
-std::string ApplyFault(FaultKind kind, std::string frame) {
-  if (frame.empty()) return frame;
+std::string ApplyFault(FaultKind kind, std::string bytes) {
+  if (bytes.empty()) return bytes;
   switch (kind) {
     case FaultKind::kBadEnd:
-      std::swap(frame[kCrPosition], frame[kLfPosition]);
+      std::swap(bytes[frame::kCrPosition], bytes[frame::kLfPosition]);
       break;
     case FaultKind::kGarbage:
-      frame += kGarbage;
+      bytes += kGarbage;
       break;
     case FaultKind::kMissing:
-      frame.clear();
+      bytes.clear();
       break;
     case FaultKind::kInnerStart:
-      frame[kInnerStartPosition] = kStartByte;
+      bytes[kInnerStartPosition] = frame::kStartByte;
       break;
     case FaultKind::kBadDigit:
-      frame[kSecondUnitsPosition] = 'x';
+      bytes[frame::kSecondPosition + 1] = 'x';
       break;
   }
-  return frame;
+  return bytes;
 }
 
 }  // namespace gpsclock::simulator

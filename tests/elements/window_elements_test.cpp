@@ -2,12 +2,12 @@
 // and the newest thousand lines.
 #include <gtest/gtest.h>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 namespace {
 
-TEST(WindowModel, RevisionMovesOnlyWhenAValueChanges) {
+TEST(WindowElements, RevisionMovesOnlyWhenAValueChanges) {
   ClockLabel label(kBlack, kDarkGreen);
   const auto start = label.Revision();
   label.SetForeground(kDarkGreen);
@@ -18,7 +18,7 @@ TEST(WindowModel, RevisionMovesOnlyWhenAValueChanges) {
   EXPECT_EQ(label.Revision(), start + 2);
 }
 
-TEST(WindowModel, LogViewKeepsItsHeadingAndTheNewestLines) {
+TEST(WindowElements, LogViewKeepsItsHeadingAndTheNewestLines) {
   LogView view("跟踪记录");
   for (int line = 1; line <= 1005; ++line) view.AppendLine(std::to_string(line));
   EXPECT_EQ(view.Lines().size(), LogView::kMaxLines);

@@ -1,5 +1,5 @@
-// The main window's elements as plain data: what the core sets and the shell shows. Every change
-// bumps the element's revision, so the shell redraws only what changed, after the handler ran.
+// The window elements as plain data: what the core sets and the shell shows. Every change bumps
+// the element's revision, so the shell redraws only what changed, after the handler ran.
 #pragma once
 
 #include <cstdint>
@@ -100,35 +100,6 @@ class LogView : public Element {
   std::string heading_;
   std::deque<std::string> lines_;
   std::uint64_t appendedCount_ = 0;
-};
-
-inline constexpr std::string_view kPortClosedCaption = "串口已断开";
-inline constexpr std::string_view kPortOpenCaption = "串口已开启";
-inline constexpr std::string_view kConnectCaption = "串口连接";
-inline constexpr std::string_view kDisconnectCaption = "断开串口";
-inline constexpr std::string_view kNotLockedCaption = "卫星未锁定";
-inline constexpr std::string_view kLockedCaption = "已同步锁定";
-inline constexpr std::string_view kSyncStatusCaption = "对时状态";
-inline constexpr std::string_view kSyncStoppedCaption = "停止对时";
-inline constexpr std::string_view kForbidSyncCaption = "禁止对时";
-inline constexpr std::string_view kAllowSyncCaption = "允许对时";
-
-// Every element of the main window that the core drives, with its design-time state.
-struct MainWindowModel {
-  Label Label2{std::string(kPortClosedCaption)};
-  Label Label6{std::string(kNotLockedCaption)};
-  Label Label7{std::string(kSyncStatusCaption)};
-  Label Label9{""};
-  ClockLabel LSDISD{kBlack, kBrightGreen};
-  ClockLabel LSDIS{kBlack, kBrightGreen};
-  ClockLabel LDISD{kBlack, kBrightGreen};
-  ClockLabel LDIS{kBlack, kDarkGreen};
-  Indicator Shape1{kDarkGreen};
-  Indicator Shape2{kDarkGreen};
-  Indicator Shape3{kBrightGreen};
-  LogView text1{"跟踪记录"};
-  MenuItem Disconnect{std::string(kConnectCaption)};
-  MenuItem StopTime{std::string(kForbidSyncCaption)};
 };
 
 }  // namespace gpsclock

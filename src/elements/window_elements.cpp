@@ -1,5 +1,5 @@
 // The log view's bounded line list and its text.
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 

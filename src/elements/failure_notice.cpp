@@ -1,5 +1,5 @@
 // The notice's latch.
-#include "receiver/failure_notice.h"
+#include "elements/failure_notice.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // UTF-8 to GBK through glibc iconv.
-#include "platform/text_encoding.h"
+#include "platform/posix/iconv_text_encoder.h"
 
 #include <iconv.h>
 
@@ -7,7 +7,7 @@
 
 namespace gpsclock {
 
-std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
+std::optional<std::string> IconvTextEncoder::Utf8ToGbk(std::string_view utf8) const {
   iconv_t converter = iconv_open("GBK", "UTF-8");
   if (converter == reinterpret_cast<iconv_t>(-1)) return {};
   // GBK never takes more bytes than UTF-8 for the same text.

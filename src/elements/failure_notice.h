@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "receiver/window_model.h"
+#include "elements/window_elements.h"
 
 namespace gpsclock {
 
@@ -17,8 +17,5 @@ class FailureNotice {
   std::string_view text_;
   bool shown_ = false;
 };
-
-inline constexpr std::string_view kLogWriteFailedText = "跟踪记录文件写入失败";
-inline constexpr std::string_view kClockSetFailedText = "系统时间设置失败";
 
 }  // namespace gpsclock

@@ -1,0 +1,21 @@
+// A date and time as the frames carry it: what the receiver decodes and the clock discipline
+// sets the PC clock to.
+#pragma once
+
+#include <cstdint>
+
+namespace gpsclock {
+
+// Year is the full year.
+struct GpsTime {
+  std::int16_t Second = 0;
+  std::int16_t Minute = 0;
+  std::int16_t Hour = 0;
+  std::int16_t Month = 0;
+  std::int16_t Year = 0;
+  std::int16_t Day = 0;
+
+  friend bool operator==(const GpsTime&, const GpsTime&) = default;
+};
+
+}  // namespace gpsclock
