@@ -10,6 +10,17 @@ namespace gpsclock {
 
 // Event codes of a receive notification. Only kReceive carries data; kPortLost tells that the
 // device went away and the layer has already closed the port.
+// When and how the byte of a kReceive notification arrived, read right after the read that
+// returned it.
+struct ByteArrival {
+  std::int64_t realtimeNs = 0;   // CLOCK_REALTIME, the PC clock as it was then
+  std::int64_t monotonicNs = 0;  // CLOCK_MONOTONIC at the same moment
+  // Bytes that had already arrived after it by then: the rest of the same read and what the
+  // driver still held. Each came at least one character time later, so the count bounds the
+  // byte's age from below.
+  std::int32_t bytesBehind = 0;
+};
+
 enum class CommEvent : std::int16_t {
   kReceive = 2,
   kPortLost = 1012,
@@ -33,6 +44,8 @@ class SerialLayer {
   virtual bool IsOpen() const = 0;
   // The character that raised the current kReceive notification, as a one-character string.
   virtual std::string Input() = 0;
+  // Of the byte of the current kReceive notification.
+  virtual ByteArrival InputArrival() const = 0;
   // Called once per received byte, in order, and once when the port is lost.
   virtual void SetCommHandler(CommHandler handler) = 0;
 };

@@ -1,10 +1,14 @@
 // Reading, replacing and appending files in a directory, and the failures each must report.
 #include "platform/posix/directory_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -46,11 +50,54 @@ TEST_F(DirectoryFilesTest, ReplaceWithNothingLeavesAnEmptyFile) {
   EXPECT_EQ(files_.Read("config.cfg"), "");
 }
 
-TEST_F(DirectoryFilesTest, ReadsAFileLargerThanOneChunk) {
+TEST_F(DirectoryFilesTest, ReadsAtMostTheFirstFourKibibytes) {
   std::string bytes;
   for (int i = 0; i < 100'000; ++i) bytes += static_cast<char>(i % 251);
-  ASSERT_TRUE(files_.Replace("big.bin", bytes));
-  EXPECT_EQ(files_.Read("big.bin"), bytes);
+  ASSERT_TRUE(files_.Replace("config.cfg", bytes));
+  EXPECT_EQ(files_.Read("config.cfg"), bytes.substr(0, kReadLimitBytes));
+  // A file that never ends costs no more.
+  ASSERT_EQ(symlink("/dev/zero", PathOf("zero").c_str()), 0);
+  EXPECT_EQ(files_.Read("zero"), std::string(kReadLimitBytes, '\0'));
+}
+
+// Nothing waits on a FIFO: without a reader an open for writing fails at once (ENXIO), and a
+// reading open without a writer finds it empty.
+TEST_F(DirectoryFilesTest, AFifoWithoutAReaderFailsEveryWriteAtOnce) {
+  ASSERT_EQ(mkfifo(PathOf("跟踪记录.txt").c_str(), 0600), 0);
+  EXPECT_FALSE(files_.Append("跟踪记录.txt", "line\r\n"));
+  EXPECT_FALSE(files_.Replace("跟踪记录.txt", "line\r\n"));
+  EXPECT_EQ(files_.Read("跟踪记录.txt"), "");
+
+  // With a reader the bytes go through.
+  const int reader = open(PathOf("跟踪记录.txt").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_NE(reader, -1);
+  EXPECT_TRUE(files_.Append("跟踪记录.txt", "line\r\n"));
+  char received[16] = {};
+  EXPECT_EQ(read(reader, received, sizeof received), 6);
+  EXPECT_STREQ(received, "line\r\n");
+  close(reader);
+}
+
+// A file size limit stands in for a full disk: the write stops part way through the line.
+TEST_F(DirectoryFilesTest, AnAppendCutShortIsUndoneAndTheNextLineIsWhole) {
+  const std::string before = "2026年12月9日   4:0:1  :  卫星失锁\r\n";
+  const std::string line = "2026年12月9日   4:0:9  :  卫星恢复锁定\r\n";
+  ASSERT_TRUE(files_.Replace("跟踪记录.txt", before));
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{before.size() + 10, before.size() + 10};
+    const bool limited = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    _exit(limited && !files_.Append("跟踪记录.txt", line) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the cut-short append did not fail";
+  EXPECT_EQ(files_.Read("跟踪记录.txt"), before);
+  ASSERT_TRUE(files_.Append("跟踪记录.txt", line));
+  EXPECT_EQ(files_.Read("跟踪记录.txt"), before + line);
 }
 
 TEST_F(DirectoryFilesTest, AppendCreatesTheFileUnderItsUtf8NameThenAppends) {

@@ -6,6 +6,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <ctime>
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -38,6 +40,7 @@ std::string FrameStream() {
 struct Notifications {
   std::vector<CommEvent> events;
   std::string received;
+  std::vector<ByteArrival> arrivals;
   std::size_t inputsNotOneCharacter = 0;
 
   std::size_t Count(CommEvent event) const {
@@ -63,6 +66,7 @@ class QtSerialLayerTest : public testing::Test {
     const std::string input = layer.Input();
     if (input.size() != 1) ++notifications_.inputsNotOneCharacter;
     notifications_.received += input;
+    notifications_.arrivals.push_back(layer.InputArrival());
   }
 
   bool ReceiveUntil(std::size_t byteCount) {
@@ -99,6 +103,48 @@ TEST_F(QtSerialLayerTest, DeliversEveryByteInOrderWithOneNotificationEach) {
     EXPECT_EQ(notifications_.events.size(), stream.size());
     EXPECT_EQ(notifications_.inputsNotOneCharacter, 0u);
     layer_->Close();
+  }
+}
+
+std::int64_t ClockNs(clockid_t clock) {
+  timespec now{};
+  clock_gettime(clock, &now);
+  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+// A backlog that waited before the program read it is one read: every byte is stamped at that
+// read, and counts the bytes of the backlog after it as behind it.
+TEST_F(QtSerialLayerTest, StampsEveryByteAtItsReadWithTheBytesThatArrivedAfterIt) {
+  ASSERT_TRUE(layer_->Open());
+  const std::string backlog = FrameStream().substr(0, kFrameLength);
+  const std::int64_t realtimeBefore = ClockNs(CLOCK_REALTIME);
+  const std::int64_t monotonicBefore = ClockNs(CLOCK_MONOTONIC);
+  ASSERT_TRUE(pty_.Send(backlog));
+  ASSERT_TRUE(ReceiveUntil(backlog.size()));
+  const std::int64_t realtimeAfter = ClockNs(CLOCK_REALTIME);
+  const std::int64_t monotonicAfter = ClockNs(CLOCK_MONOTONIC);
+  ASSERT_EQ(notifications_.arrivals.size(), backlog.size());
+  for (std::size_t index = 0; index < backlog.size(); ++index) {
+    SCOPED_TRACE(index);
+    const ByteArrival& arrival = notifications_.arrivals[index];
+    EXPECT_EQ(arrival.bytesBehind, static_cast<std::int32_t>(backlog.size() - 1 - index));
+    EXPECT_EQ(arrival.monotonicNs, notifications_.arrivals.front().monotonicNs);
+    EXPECT_GE(arrival.realtimeNs, realtimeBefore);
+    EXPECT_LE(arrival.realtimeNs, realtimeAfter);
+    EXPECT_GE(arrival.monotonicNs, monotonicBefore);
+    EXPECT_LE(arrival.monotonicNs, monotonicAfter);
+  }
+  // Bytes sent one at a time, each read on its own: later reads, later stamps, nothing behind.
+  notifications_ = {};
+  for (const char byte : backlog.substr(0, 5)) {
+    ASSERT_TRUE(pty_.Send(std::string(1, byte)));
+    ASSERT_TRUE(ReceiveUntil(notifications_.received.size() + 1));
+  }
+  ASSERT_EQ(notifications_.arrivals.size(), 5u);
+  for (std::size_t index = 1; index < 5; ++index) {
+    EXPECT_GT(notifications_.arrivals[index].monotonicNs,
+              notifications_.arrivals[index - 1].monotonicNs);
+    EXPECT_EQ(notifications_.arrivals[index].bytesBehind, 0);
   }
 }
 

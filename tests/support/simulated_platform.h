@@ -16,8 +16,9 @@ namespace gpsclock {
 
 struct SimulatedPlatform {
   VirtualTime time;
-  SimulatedSerial serial;
   SimulatedClock clock{time};
+  // Bytes are stamped with the PC clock as it reads at their arrival.
+  SimulatedSerial serial{time, [this] { return clock.Time(); }};
   SimulatedTimer Timer1{time, 100, true};
   SimulatedTimer Timer2{time, 100, true};
   SimulatedTimer FrameExpiry{time, 1500, false};

@@ -2,6 +2,10 @@
 // went away closes the port: Qt would otherwise repeat it as fast as the event loop turns.
 #include "platform/qt/qt_serial_layer.h"
 
+#include <sys/ioctl.h>
+
+#include <ctime>
+
 #include "platform/posix/low_latency.h"
 #include "platform/posix/serial_device_path.h"
 
@@ -30,6 +34,18 @@ bool ApplySettings(QSerialPort& port, const LineSettings& settings) {
          port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
          port.setParity(QtParity(settings.parity)) &&
          port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+}
+
+std::int64_t ReadClockNs(clockid_t clock) {
+  timespec now{};
+  clock_gettime(clock, &now);
+  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+// What the driver holds that has not been read yet; 0 when it cannot say.
+std::int32_t DriverHolds(int descriptor) {
+  int count = 0;
+  return ioctl(descriptor, FIONREAD, &count) == 0 ? count : 0;
 }
 
 }  // namespace
@@ -93,15 +109,22 @@ std::string QtSerialLayer::Input() {
   return std::string(1, current_);
 }
 
+// Qt announces bytes straight after its own read(), so the clocks are read first of all: the
+// stamp is what the mark's sample and the age test stand on. One stamp serves the whole batch.
 void QtSerialLayer::DeliverReceived() {
   const std::uint64_t closes = closes_;
   // Qt does not announce bytes again while a handler is running (in a nested event loop, say),
   // so whatever has arrived by the end of a batch is delivered before returning.
   while (closes_ == closes && port_.bytesAvailable() > 0) {
+    arrival_.realtimeNs = ReadClockNs(CLOCK_REALTIME);
+    arrival_.monotonicNs = ReadClockNs(CLOCK_MONOTONIC);
+    const std::int32_t heldByDriver = DriverHolds(static_cast<int>(port_.handle()));
     const QByteArray bytes = port_.readAll();
-    for (const char byte : bytes) {
+    const auto behindBatch = static_cast<std::int32_t>(port_.bytesAvailable()) + heldByDriver;
+    for (qsizetype index = 0; index < bytes.size(); ++index) {
       if (closes_ != closes) return;
-      current_ = byte;
+      current_ = bytes[index];
+      arrival_.bytesBehind = static_cast<std::int32_t>(bytes.size() - 1 - index) + behindBatch;
       if (handler_) handler_(CommEvent::kReceive);
     }
   }

@@ -23,6 +23,7 @@ class QtSerialLayer : public SerialLayer {
   void Close() override;
   bool IsOpen() const override { return open_; }
   std::string Input() override;
+  ByteArrival InputArrival() const override { return arrival_; }
   void SetCommHandler(CommHandler handler) override { handler_ = std::move(handler); }
 
   // Whether the driver agreed at the last Open to pass bytes on at once; a pty never does.
@@ -42,6 +43,7 @@ class QtSerialLayer : public SerialLayer {
   std::uint64_t closes_ = 0;
   bool lowLatency_ = false;
   char current_ = 0;
+  ByteArrival arrival_;
   CommHandler handler_;
   QSerialPort port_;
 };

@@ -6,7 +6,7 @@ namespace gpsclock {
 std::optional<std::string> SimulatedFiles::Read(std::string_view fileName) {
   const auto file = files_.find(fileName);
   if (file == files_.end()) return {};
-  return file->second;
+  return file->second.substr(0, kReadLimitBytes);
 }
 
 bool SimulatedFiles::Replace(std::string_view fileName, std::string_view bytes) {

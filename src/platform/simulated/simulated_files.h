@@ -1,4 +1,5 @@
-// The program directory in memory: files as bytes, each of which can be made unwritable.
+// The program directory in memory: files as bytes, each of which can be made unwritable. An
+// unwritable file takes no byte of an append.
 #pragma once
 
 #include <map>

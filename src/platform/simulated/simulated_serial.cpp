@@ -41,9 +41,13 @@ std::string SimulatedSerial::Input() {
 }
 
 void SimulatedSerial::Receive(std::string_view bytes) {
-  for (const char byte : bytes) {
+  // Read once before any byte is handled: a handler may set the PC clock.
+  arrival_.realtimeNs = realtime_();
+  arrival_.monotonicNs = time_.Now();
+  for (std::size_t index = 0; index < bytes.size(); ++index) {
     if (!open_) return;
-    current_ = byte;
+    current_ = bytes[index];
+    arrival_.bytesBehind = static_cast<std::int32_t>(bytes.size() - 1 - index);
     if (handler_) handler_(CommEvent::kReceive);
   }
 }
