@@ -9,6 +9,14 @@ namespace {
 
 constexpr int kLocalClockPeriodMs = 100;
 constexpr int kRephasedPeriodMs = 1000;
+constexpr int kSignalLostAfterMs = 3000;
+
+void ShowReceivedClockColours(ClockDisplayElements& elements, Colour text) {
+  for (ClockLabel* label : {&elements.LDIS, &elements.LDISD}) {
+    label->SetBackground(kBlack);
+    label->SetForeground(text);
+  }
+}
 
 }  // namespace
 
@@ -27,11 +35,16 @@ void ClockDisplays::ShowMarkIndicators(bool locked) {
   } else {
     timer2_.Disable();
   }
-  const Colour text = locked ? kBrightGreen : kDarkGreen;
-  for (ClockLabel* label : {&elements_.LDIS, &elements_.LDISD}) {
-    label->SetBackground(kBlack);
-    label->SetForeground(text);
-  }
+  ShowReceivedClockColours(elements_, locked ? kBrightGreen : kDarkGreen);
+  signalWatch_.Disable();
+  signalWatch_.SetInterval(kSignalLostAfterMs);
+  signalWatch_.Enable();
+}
+
+void ClockDisplays::ShowNoSignal() {
+  signalWatch_.Disable();
+  BlankGpsClock();
+  ShowReceivedClockColours(elements_, kDarkGreen);
 }
 
 void ClockDisplays::BlankGpsClock() {

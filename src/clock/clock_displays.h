@@ -21,12 +21,15 @@ struct ClockDisplayElements {
 
 class ClockDisplays {
  public:
-  // Timer1 refreshes the local clock, Timer2 ends the receive blink.
-  ClockDisplays(LocalClock& clock, UiTimer& timer1, UiTimer& timer2, const SharedSettings& settings,
-                const SyncSwitch& sync, ClockDisplayElements elements)
+  // Timer1 refreshes the local clock, Timer2 ends the receive blink, and `signalWatch` tells
+  // when the start bytes stopped coming.
+  ClockDisplays(LocalClock& clock, UiTimer& timer1, UiTimer& timer2, UiTimer& signalWatch,
+                const SharedSettings& settings, const SyncSwitch& sync,
+                ClockDisplayElements elements)
       : clock_(clock),
         timer1_(timer1),
         timer2_(timer2),
+        signalWatch_(signalWatch),
         settings_(settings),
         sync_(sync),
         elements_(elements) {}
@@ -39,6 +42,9 @@ class ClockDisplays {
   void ShowLocalClockAtMark(const LocalTimeRecord& local, bool signalUnlocked);
   void RephaseLocalClock(bool signalUnlocked);  // end of every decode
   void EndMarkBlink();                          // Timer2 tick
+  // No start byte for 3 s, or the port lost: the received clock shows no time, in the colours
+  // of an unlocked receiver, until the next start byte.
+  void ShowNoSignal();
   // Makes sure Timer1 runs, keeping the countdown of a running one.
   void KeepLocalClockRunning() { timer1_.Enable(); }
 
@@ -46,6 +52,7 @@ class ClockDisplays {
   LocalClock& clock_;
   UiTimer& timer1_;
   UiTimer& timer2_;
+  UiTimer& signalWatch_;
   const SharedSettings& settings_;
   const SyncSwitch& sync_;
   ClockDisplayElements elements_;

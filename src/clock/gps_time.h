@@ -18,4 +18,7 @@ struct GpsTime {
   friend bool operator==(const GpsTime&, const GpsTime&) = default;
 };
 
+// A date that exists and a time of day that clocks show.
+bool IsRealTime(const GpsTime& time);
+
 }  // namespace gpsclock

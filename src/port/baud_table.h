@@ -10,6 +10,7 @@ namespace gpsclock {
 
 struct BaudEntry {
   std::string_view speedText;
+  std::int32_t bitsPerSecond;
   // One 10-bit character's time on the line, rounded down to whole milliseconds.
   std::int16_t delayMs;
 };

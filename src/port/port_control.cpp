@@ -5,6 +5,13 @@
 #include "port/baud_table.h"
 
 namespace gpsclock {
+namespace {
+
+constexpr int kRetryPeriodMs = 2000;
+constexpr std::int64_t kBitsPerCharacter = 10;
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+}  // namespace
 
 void PortControl::StartUp(bool portConfigured) {
   if (portConfigured) {
@@ -15,6 +22,7 @@ void PortControl::StartUp(bool portConfigured) {
 }
 
 void PortControl::Toggle() {
+  StopRetrying();
   if (portClosed_) {
     Open();
   } else {
@@ -31,6 +39,7 @@ void PortControl::ReopenForDialog() {
   const auto baud = LookUpBaudCode(settings_.BaudCode);
   std::string settingsText(baud ? baud->speedText : std::string_view());
   settingsText += kLineSettingsSuffix;
+  if (baud) bitsPerSecond_ = baud->bitsPerSecond;
   serial_.SetSettings(settingsText);
   serial_.SetCommPort(settings_.PortNumber);
   if (!serial_.Open()) ShowClosedState();
@@ -38,6 +47,28 @@ void PortControl::ReopenForDialog() {
 
 void PortControl::ShowPortLost() {
   ShowClosedState();
+  portLost_ = true;
+  retryTimer_.SetInterval(kRetryPeriodMs);
+  retryTimer_.Enable();
+}
+
+// The device may come back under the same name (a USB adapter plugged in again).
+void PortControl::RetryLostPort() {
+  if (!portLost_) {
+    retryTimer_.Disable();
+    return;
+  }
+  Open();
+  if (!portClosed_) StopRetrying();
+}
+
+void PortControl::StopRetrying() {
+  portLost_ = false;
+  retryTimer_.Disable();
+}
+
+std::int64_t PortControl::CharacterNs() const {
+  return kBitsPerCharacter * kNanosecondsPerSecond / bitsPerSecond_;
 }
 
 // The open path of start-up and of the toggle. A baud code outside the table leaves the settings
@@ -46,7 +77,10 @@ void PortControl::Open() {
   display_.Disconnect.SetCaption(std::string(kDisconnectCaption));
   const auto baud = LookUpBaudCode(settings_.BaudCode);
   portSettings_ = baud ? baud->speedText : std::string_view();
-  if (baud) baudDelayMs_ = baud->delayMs;
+  if (baud) {
+    baudDelayMs_ = baud->delayMs;
+    bitsPerSecond_ = baud->bitsPerSecond;
+  }
   display_.Shape1.SetFill(kBrightGreen);
   portSettings_ += kLineSettingsSuffix;
   serial_.SetSettings(portSettings_);

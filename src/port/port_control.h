@@ -10,6 +10,7 @@
 #include "config/shared_settings.h"
 #include "elements/window_elements.h"
 #include "platform/serial_layer.h"
+#include "platform/ui_timer.h"
 
 namespace gpsclock {
 
@@ -28,12 +29,13 @@ struct PortDisplay {
 class PortControl {
  public:
   // `dropWaitingFrame` is called whenever the line a waiting frame came from is left: its mark
-  // can no longer come.
+  // can no longer come. `retryTimer` paces the reopening of a lost port.
   PortControl(SerialLayer& serial, const SharedSettings& settings, PortDisplay display,
-              std::function<void()> dropWaitingFrame)
+              UiTimer& retryTimer, std::function<void()> dropWaitingFrame)
       : serial_(serial),
         settings_(settings),
         display_(display),
+        retryTimer_(retryTimer),
         dropWaitingFrame_(std::move(dropWaitingFrame)) {}
 
   // Start-up: opens the configured port; without a configured port it stays closed.
@@ -42,26 +44,37 @@ class PortControl {
   void Toggle();
   // The settings dialog's OK: reopens an open port with the new number and speed.
   void ReopenForDialog();
-  // The serial layer lost the port (the device went away) and has closed it.
+  // The serial layer lost the port (the device went away) and has closed it. Until the user
+  // toggles the port, it is tried again at every tick of the retry timer.
   void ShowPortLost();
+  // Retry timer tick: opens the lost port again, as the toggle would.
+  void RetryLostPort();
 
   bool PortClosed() const { return portClosed_; }
   // One character's time on the line in whole milliseconds, from the speed of the last open.
   std::int16_t BaudDelayMs() const { return baudDelayMs_; }
   const std::string& PortSettings() const { return portSettings_; }
+  // One 10-bit character's time on the line at the speed the port was last given, in ns.
+  std::int64_t CharacterNs() const;
+  bool PortLost() const { return portLost_; }
 
  private:
   void Open();
   void Close();
   void ShowClosedState();
+  void StopRetrying();
 
   SerialLayer& serial_;
   const SharedSettings& settings_;
   PortDisplay display_;
+  UiTimer& retryTimer_;
   std::function<void()> dropWaitingFrame_;
   std::string portSettings_;
   bool portClosed_ = false;
   std::int16_t baudDelayMs_ = 0;
+  // The serial layer's own speed until a settings text with a speed reaches it.
+  std::int32_t bitsPerSecond_ = 9600;
+  bool portLost_ = false;
 };
 
 }  // namespace gpsclock

@@ -5,10 +5,11 @@ namespace gpsclock {
 namespace {
 
 constexpr std::int16_t kRxCountCap = 42;
-// The mark comes within a second of its frame's end. A start byte later than this follows a frame
-// that went missing (or lost its own start byte), and the time of the frame before would set the
-// clock a whole second wrong.
-constexpr int kFrameLifetimeMs = 1500;
+// The device puts a start byte on every second, so a frame's mark comes one second after the
+// frame's own start byte. Earlier it is a stray byte of the line; later the frame went stale (its
+// mark went missing, or waited somewhere), and its time would set the clock seconds wrong.
+constexpr std::int64_t kMarkAfterFrameNs = 1'000'000'000;
+constexpr std::int64_t kMarkToleranceNs = 50'000'000;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -21,14 +22,7 @@ bool IsLeapYear(std::int16_t year) {
 }  // namespace
 
 FrameEvent FrameAssembler::HandleReceivedChar(char received) {
-  ++rxCount_;
-  rxBuffer_[static_cast<std::size_t>(rxCount_)] = received;
-  if (rxCount_ > kRxCountCap - 1) rxCount_ = kRxCountCap;
-  if (received == frame::kStartByte) {
-    const bool mark = frameReady_;
-    HandleFrameStart();
-    return mark ? FrameEvent::kMark : FrameEvent::kStartByte;
-  }
+  Store(received);
   if (rxCount_ == frame::kStatusPosition && frameArmed_) {
     DecodeFrame();
     return FrameEvent::kDecoded;
@@ -37,9 +31,36 @@ FrameEvent FrameAssembler::HandleReceivedChar(char received) {
   return FrameEvent::kNone;
 }
 
-void FrameAssembler::HandleFrameStart() {
-  frameArmed_ = true;
+FrameEvent FrameAssembler::HandleStartByte(const StartByteArrival& arrival) {
+  Store(frame::kStartByte);
   rxCount_ = 0;
+  if (frameReady_ && !markTaken_) {
+    const std::int64_t sinceFrame = arrival.monotonicNs - waitingFrameStartNs_;
+    if (!arrival.tooOld && sinceFrame < kMarkAfterFrameNs - kMarkToleranceNs) {
+      // A stray start byte: the waiting frame lives on, and what follows is noise, not a frame.
+      return FrameEvent::kStartByte;
+    }
+    if (!arrival.tooOld && sinceFrame <= kMarkAfterFrameNs + kMarkToleranceNs) {
+      // A frame has one mark, even where it stays waiting (while synchronisation is off).
+      markTaken_ = true;
+      Arm(arrival);
+      return FrameEvent::kMark;
+    }
+    frameReady_ = false;
+  }
+  Arm(arrival);
+  return FrameEvent::kStartByte;
+}
+
+void FrameAssembler::Store(char received) {
+  ++rxCount_;
+  rxBuffer_[static_cast<std::size_t>(rxCount_)] = received;
+  if (rxCount_ > kRxCountCap - 1) rxCount_ = kRxCountCap;
+}
+
+void FrameAssembler::Arm(const StartByteArrival& arrival) {
+  frameArmed_ = true;
+  frameStartNs_ = arrival.monotonicNs;
 }
 
 std::int16_t FrameAssembler::TwoDigitsAt(int position) const {
@@ -67,13 +88,19 @@ void FrameAssembler::DecodeFrame() {
   time.Month = TwoDigitsAt(frame::kMonthPosition);
   time.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
   time.Day = TwoDigitsAt(frame::kDayPosition);
+  status_ = rxBuffer_[frame::kStatusPosition];
   // The frame describes the second now running; the mark at the next start byte is one later.
-  if (Status() == frame::kLocked) AdvanceOneSecond();
+  if (Status() == frame::kLocked) AdvanceOneSecond(time);
+}
+
+GpsTime FrameAssembler::MarkTime() const {
+  GpsTime time = receivedTime_;
+  if (Status() != frame::kLocked) AdvanceOneSecond(time);
+  return time;
 }
 
 // Carries run on every locked frame, so a day too large for its month moves on at once.
-void FrameAssembler::AdvanceOneSecond() {
-  GpsTime& time = receivedTime_;
+void FrameAssembler::AdvanceOneSecond(GpsTime& time) const {
   if (++time.Second >= 60) {
     ++time.Minute;
     time.Second = 0;
@@ -104,23 +131,19 @@ void FrameAssembler::AdvanceOneSecond() {
   }
 }
 
+// A frame whose status is neither letter is shown, but its time is never trusted at a mark: it
+// skipped the locked frame's advance, and would set the clock a second behind.
 FrameEvent FrameAssembler::CheckFrameEnd() {
   if (rxBuffer_[frame::kCrPosition] != '\r' || rxBuffer_[frame::kLfPosition] != '\n' ||
       !HasDateAndTimeDigits()) {
     return FrameEvent::kRejected;
   }
   label9_.SetCaption(std::string(&rxBuffer_[1], frame::kLastRawPosition));
-  frameReady_ = true;
+  frameReady_ = Status() == frame::kLocked || Status() == frame::kNotLocked;
   frameArmed_ = false;
-  frameExpiry_.Disable();
-  frameExpiry_.SetInterval(kFrameLifetimeMs);
-  frameExpiry_.Enable();
+  waitingFrameStartNs_ = frameStartNs_;
+  markTaken_ = false;
   return FrameEvent::kAccepted;
-}
-
-void FrameAssembler::ExpireFrame() {
-  frameExpiry_.Disable();
-  frameReady_ = false;
 }
 
 }  // namespace gpsclock

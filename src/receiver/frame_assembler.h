@@ -8,60 +8,72 @@
 
 #include "clock/gps_time.h"
 #include "elements/window_elements.h"
-#include "platform/ui_timer.h"
 #include "receiver/frame_layout.h"
 
 namespace gpsclock {
 
 enum class FrameEvent {
   kNone,       // a character stored, nothing more
-  kStartByte,  // a start byte with no frame waiting
-  kMark,       // the start byte that follows an accepted frame: ReceivedTime is its time
+  kStartByte,  // a start byte that is no mark
+  kMark,       // the start byte one second after an accepted frame's own: its time is MarkTime
   kDecoded,    // date, time and status decoded; a locked frame's time already advanced
-  kAccepted,   // the frame passed its end check, is shown in Label9 and waits for its mark
+  kAccepted,   // the frame passed its end check and is shown in Label9
   kRejected,   // the frame failed its end check
+};
+
+// When a start byte arrived, by CLOCK_MONOTONIC, dated back by the bytes that had arrived behind
+// it; too old when more were behind it than can arrive in 20 ms.
+struct StartByteArrival {
+  std::int64_t monotonicNs = 0;
+  bool tooOld = false;
 };
 
 class FrameAssembler {
  public:
-  // `frameExpiry` is a one-shot timer: an accepted frame whose mark has not come in time goes
-  // stale. Label9 shows each accepted frame.
-  FrameAssembler(UiTimer& frameExpiry, Label& Label9)
-      : frameExpiry_(frameExpiry), label9_(Label9) {}
+  // Label9 shows each accepted frame.
+  explicit FrameAssembler(Label& Label9) : label9_(Label9) {}
 
-  // Runs once per received character.
+  // Runs once per received character other than the start byte.
   FrameEvent HandleReceivedChar(char received);
+  // Runs at every start byte: kMark or kStartByte.
+  FrameEvent HandleStartByte(const StartByteArrival& arrival);
   // The waiting frame's mark can no longer come (or has been used): the next start byte is none.
   void DropWaitingFrame() { frameReady_ = false; }
-  // The accepted frame's mark did not come in time.
-  void ExpireFrame();
 
   bool FrameReady() const { return frameReady_; }
   bool FrameArmed() const { return frameArmed_; }
   std::int16_t RxCount() const { return rxCount_; }
   // The status letter of the last decoded frame.
-  char Status() const { return rxBuffer_[frame::kStatusPosition]; }
+  char Status() const { return status_; }
   const GpsTime& ReceivedTime() const { return receivedTime_; }
+  // The time of the mark that follows the waiting frame: ReceivedTime, which a locked frame has
+  // already advanced; an unlocked frame's second is added here, for the set only.
+  GpsTime MarkTime() const;
 
  private:
   static constexpr int kRxBufferSlots = 101;
 
-  void HandleFrameStart();
+  void Store(char received);
+  void Arm(const StartByteArrival& arrival);
   void DecodeFrame();
-  void AdvanceOneSecond();
+  void AdvanceOneSecond(GpsTime& time) const;
   FrameEvent CheckFrameEnd();
   std::int16_t TwoDigitsAt(int position) const;
   bool HasDateAndTimeDigits() const;
 
-  UiTimer& frameExpiry_;
   Label& label9_;
   std::array<std::int16_t, 14> monthDays_{29, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0};
   GpsTime receivedTime_;
+  char status_ = 0;
   std::int16_t rxCount_ = 0;
   bool frameArmed_ = false;
   bool frameReady_ = false;
   // Slot n holds the n-th character after the start byte; 0 while none came.
   std::array<char, kRxBufferSlots> rxBuffer_{};
+  // The dated arrival of the current frame's start byte, and of the waiting frame's.
+  std::int64_t frameStartNs_ = 0;
+  std::int64_t waitingFrameStartNs_ = 0;
+  bool markTaken_ = false;
 };
 
 }  // namespace gpsclock

@@ -8,7 +8,8 @@ Program::Program(PlatformServices services) : platform_(services) {
   platform_.serial.SetCommHandler([this](CommEvent event) { OnComm(event); });
   platform_.Timer1.SetTickHandler([this] { OnTimer1Tick(); });
   platform_.Timer2.SetTickHandler([this] { OnTimer2Tick(); });
-  platform_.FrameExpiry.SetTickHandler([this] { OnFrameExpiryTick(); });
+  platform_.SignalWatch.SetTickHandler([this] { OnSignalWatchTick(); });
+  platform_.PortRetry.SetTickHandler([this] { OnPortRetryTick(); });
 }
 
 void Program::OnComm(CommEvent event) {
@@ -18,19 +19,18 @@ void Program::OnComm(CommEvent event) {
       break;
     case CommEvent::kPortLost:
       port_.ShowPortLost();
+      displays_.ShowNoSignal();
       break;
   }
   Finish();
 }
 
 void Program::HandleReceivedChar(char received) {
+  if (received == frame::kStartByte) {
+    HandleStartByte(platform_.serial.InputArrival());
+    return;
+  }
   switch (assembler_.HandleReceivedChar(received)) {
-    case FrameEvent::kMark:
-      HandleMark();
-      break;
-    case FrameEvent::kStartByte:
-      ShowStartByte();
-      break;
     case FrameEvent::kDecoded:
       HandleDecodedFrame();
       break;
@@ -41,24 +41,42 @@ void Program::HandleReceivedChar(char received) {
       displays_.KeepLocalClockRunning();
       break;
     case FrameEvent::kNone:
+    case FrameEvent::kStartByte:
+    case FrameEvent::kMark:
       break;
+  }
+}
+
+// Each byte behind a start byte came at least a character time after it. A start byte with more
+// behind it than can arrive in 20 ms waited somewhere (a stalled program, a busy machine) and is
+// too old to mark the second.
+void Program::HandleStartByte(const ByteArrival& arrival) {
+  constexpr std::int64_t kFreshForNs = 20'000'000;
+  const std::int64_t characterNs = port_.CharacterNs();
+  const StartByteArrival dated{arrival.monotonicNs - arrival.bytesBehind * characterNs,
+                               arrival.bytesBehind > kFreshForNs / characterNs};
+  if (assembler_.HandleStartByte(dated) == FrameEvent::kMark) {
+    HandleMark(arrival);
+  } else {
+    ShowStartByte();
   }
 }
 
 // The start byte that follows an accepted frame is the on-time mark. The clock is set first:
 // nothing is drawn before it, and what the other steps change is only shown after the event.
-void Program::HandleMark() {
-  if (!sync_.SyncEnabled()) {
-    ShowStartByte();
-    displays_.KeepLocalClockRunning();
-    return;
+void Program::HandleMark(const ByteArrival& arrival) {
+  const GpsTime markTime = assembler_.MarkTime();
+  const bool sync = sync_.SyncEnabled();
+  if (sync) {
+    correction_.CorrectLocalClock(markTime, lockStatus_.Locked(), port_.BaudDelayMs());
+    assembler_.DropWaitingFrame();
   }
-  correction_.CorrectLocalClock(assembler_.ReceivedTime(), lockStatus_.Locked(),
-                                port_.BaudDelayMs());
-  assembler_.DropWaitingFrame();
+  if (lockStatus_.Locked()) samples_.SendMark(markTime, port_.CharacterNs(), arrival);
   ShowStartByte();
-  displays_.ShowGpsClock(assembler_.ReceivedTime());
-  displays_.ShowLocalClockAtMark(correction_.LocalTime(), lockStatus_.SignalUnlocked());
+  if (sync) {
+    displays_.ShowGpsClock(assembler_.ReceivedTime());
+    displays_.ShowLocalClockAtMark(correction_.LocalTime(), lockStatus_.SignalUnlocked());
+  }
   displays_.KeepLocalClockRunning();
 }
 
@@ -85,8 +103,14 @@ void Program::OnTimer2Tick() {
   Finish();
 }
 
-void Program::OnFrameExpiryTick() {
-  assembler_.ExpireFrame();
+void Program::OnSignalWatchTick() {
+  displays_.ShowNoSignal();
+  Finish();
+}
+
+void Program::OnPortRetryTick() {
+  port_.RetryLostPort();
+  displays_.KeepLocalClockRunning();
   Finish();
 }
 

@@ -8,6 +8,7 @@
 #include "clock/clock_correction.h"
 #include "clock/clock_displays.h"
 #include "clock/sync_switch.h"
+#include "clock/time_sample_feed.h"
 #include "config/settings_dialog.h"
 #include "config/settings_dialog_model.h"
 #include "config/shared_settings.h"
@@ -15,6 +16,7 @@
 #include "platform/program_files.h"
 #include "platform/serial_layer.h"
 #include "platform/text_encoding.h"
+#include "platform/time_sample_sink.h"
 #include "platform/ui_timer.h"
 #include "port/port_control.h"
 #include "receiver/frame_assembler.h"
@@ -28,10 +30,13 @@ struct PlatformServices {
   LocalClock& clock;
   UiTimer& Timer1;
   UiTimer& Timer2;
-  // One-shot: an accepted frame whose mark has not come in time goes stale.
-  UiTimer& FrameExpiry;
+  // One-shot: the start bytes stopped coming.
+  UiTimer& SignalWatch;
+  // Paces the reopening of a lost port.
+  UiTimer& PortRetry;
   ProgramFiles& files;
   const TextEncoder& encoder;
+  TimeSampleSink& samples;
 };
 
 class Program {
@@ -47,7 +52,8 @@ class Program {
   void OnComm(CommEvent event);
   void OnTimer1Tick();
   void OnTimer2Tick();
-  void OnFrameExpiryTick();
+  void OnSignalWatchTick();
+  void OnPortRetryTick();
   void OnSetPortCommand();
   void OnDisconnectCommand();
   void OnStopTimeCommand();
@@ -69,7 +75,8 @@ class Program {
 
  private:
   void HandleReceivedChar(char received);
-  void HandleMark();
+  void HandleStartByte(const ByteArrival& arrival);
+  void HandleMark(const ByteArrival& arrival);
   void ShowStartByte();
   void HandleDecodedFrame();
   void Finish() const;
@@ -81,15 +88,18 @@ class Program {
   ClockDisplays displays_{platform_.clock,
                           platform_.Timer1,
                           platform_.Timer2,
+                          platform_.SignalWatch,
                           settings_,
                           sync_,
                           {window.LSDISD, window.LSDIS, window.LDISD, window.LDIS, window.Shape2}};
-  FrameAssembler assembler_{platform_.FrameExpiry, window.Label9};
+  TimeSampleFeed samples_{platform_.samples, window.text1};
+  FrameAssembler assembler_{window.Label9};
   LockStatus lockStatus_{platform_.files, platform_.encoder, window.Label6, window.text1};
-  PortControl port_{
-      platform_.serial, settings_, {window.Shape1, window.Disconnect, window.Label2}, [this] {
-        assembler_.DropWaitingFrame();
-      }};
+  PortControl port_{platform_.serial,
+                    settings_,
+                    {window.Shape1, window.Disconnect, window.Label2},
+                    platform_.PortRetry,
+                    [this] { assembler_.DropWaitingFrame(); }};
   SettingsDialog settingsDialog_{dialog, settings_, platform_.files};
 };
 

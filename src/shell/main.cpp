@@ -1,6 +1,7 @@
 // The program's entry point: the real platform, the core and the windows, then the event loop.
 #include <QApplication>
 
+#include "platform/posix/chrony_sample_socket.h"
 #include "platform/posix/directory_files.h"
 #include "platform/posix/iconv_text_encoder.h"
 #include "platform/posix/posix_local_clock.h"
@@ -31,10 +32,12 @@ int main(int argc, char* argv[]) {
   QtUiTimer timer1(kTimerPeriodMs, true);
   // Runs from creation; its first tick ends a blink that never began and stops it.
   QtUiTimer timer2(kTimerPeriodMs, true);
-  QtUiTimer frameExpiry(kTimerPeriodMs, false);
+  QtUiTimer signalWatch(kTimerPeriodMs, false);
+  QtUiTimer portRetry(kTimerPeriodMs, false);
   DirectoryFiles files(programDirectory);
   IconvTextEncoder encoder;
-  Program program({serial, clock, timer1, timer2, frameExpiry, files, encoder});
+  ChronySampleSocket samples(programDirectory);
+  Program program({serial, clock, timer1, timer2, signalWatch, portRetry, files, encoder, samples});
 
   QtNotificationIcon trayIcon(GlobeIcon());
   DesktopShell shell(program, trayIcon);

@@ -1,14 +1,18 @@
 // Frames fed straight through the simulated serial port.
 #include "clock/on_time_mark.h"
 
+#include "receiver/frame_layout.h"
+
 namespace gpsclock {
 
 void SendFrameAndMark(SimulatedProgram& sim, Nanoseconds pcClock, Nanoseconds received,
                       char status) {
-  const Nanoseconds frameTime = status == 'A' ? received - VirtualTime::kSecond : received;
-  sim.platform.serial.Receive(MakeFrame(frameTime, status));
+  const std::string frame = MakeFrame(received - VirtualTime::kSecond, status);
+  sim.platform.serial.Receive(frame.substr(0, 1));
+  sim.platform.serial.Receive(frame.substr(1));
+  sim.platform.time.AdvanceBy(kMarkAfterFrame);
   sim.platform.clock.SetTime(pcClock);
-  sim.platform.serial.Receive("\x01");
+  sim.platform.serial.Receive(std::string(1, frame::kStartByte));
 }
 
 }  // namespace gpsclock

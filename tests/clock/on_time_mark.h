@@ -5,9 +5,9 @@
 
 namespace gpsclock {
 
-// The frame whose start byte after it is the on-time mark at which ReceivedTime is `received`
-// (a locked frame carries the second before the mark), then the PC clock put at `pcClock`, then
-// that start byte. No virtual time passes, so no timer ticks in between.
+// The frame whose start byte after it is the on-time mark of `received` (the frame carries the
+// second before the mark), then the PC clock put at `pcClock`, then that start byte,
+// kMarkAfterFrame after the frame's own: no timer rephased by the decode ticks.
 void SendFrameAndMark(SimulatedProgram& sim, Nanoseconds pcClock, Nanoseconds received,
                       char status = 'A');
 

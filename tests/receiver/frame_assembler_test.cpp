@@ -76,7 +76,7 @@ TEST_F(FrameAssembler, AcceptedFrameIsShownRawAndWaitsForTheMark) {
 TEST_F(FrameAssembler, WrongEndDropsTheFrameButKeepsItsDecodedTimeAndStatus) {
   const std::string good = MakeFrame(2024, 5, 7, 12, 20, 5, 'A');
   Feed(good);
-  Feed("\x01");  // the mark: FrameReady cleared
+  ReceiveMark(sim.platform);  // FrameReady cleared
   std::string bad = MakeFrame(2024, 5, 7, 12, 20, 6, 'V');
   bad[40] = 'X';
   Feed(bad.substr(1));
@@ -105,7 +105,7 @@ TEST_F(FrameAssembler, StartByteInsideAFrameCollectsAnew) {
 
 TEST_F(FrameAssembler, SecondStartByteInARowFindsNoFrameWaiting) {
   Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
-  Feed("\x01");
+  ReceiveMark(sim.platform);
   EXPECT_FALSE(Assembler().FrameReady());
   EXPECT_EQ(sim.program.window.LDIS.Caption(), " 12:20:06");
   Feed("\x01");
@@ -137,7 +137,7 @@ TEST_F(FrameAssembler, StartByteWhileSynchronisationIsOffKeepsTheFrameWaiting) {
   sim.program.OnStopTimeCommand();
   Feed(MakeFrame(2024, 5, 7, 12, 20, 5, 'A'));
   sim.platform.Timer1.Disable();
-  Feed("\x01");
+  ReceiveMark(sim.platform);
   EXPECT_TRUE(Assembler().FrameReady());
   EXPECT_EQ(sim.program.window.LDIS.Caption(), "   :  :  ");
   EXPECT_TRUE(sim.platform.Timer1.IsEnabled());

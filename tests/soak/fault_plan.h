@@ -15,7 +15,7 @@ enum class FaultKind {
   kDroppedFrames,     // the device sends nothing
   kCutFrames,         // frames break off before their end
   kPortToggle,        // Disconnect, later Disconnect again
-  kDeviceUnplugged,   // the port goes away; later Disconnect opens it again
+  kDeviceUnplugged,   // the port goes away; plugged back, it is opened again by the program
   kSyncToggle,        // StopTime, later StopTime again
   kSettingsOk,        // the settings dialog's OK with the same port and speed
   kWrongPort,         // OK with port 2, later OK with port 1 again

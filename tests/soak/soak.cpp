@@ -172,8 +172,9 @@ void Soak::ActBetweenFrames(const Fault& fault, std::int64_t second) {
       if (first || last) program.OnStopTimeCommand();
       break;
     case FaultKind::kDeviceUnplugged:
+      // Unplugged, the port cannot be opened; plugged back, the program opens it again itself.
+      platform.serial.SetOpenFails(!last);
       if (first) platform.serial.LosePort();
-      if (last) program.OnDisconnectCommand();
       break;
     case FaultKind::kSettingsOk:
       AcceptSettings(kDevicePort);
@@ -240,7 +241,9 @@ void Soak::EndOfSecond(std::int64_t second) {
   garbageThisSecond_ = false;
   sim_.platform.Timer1.ClearRecords();
   sim_.platform.Timer2.ClearRecords();
-  sim_.platform.FrameExpiry.ClearRecords();
+  sim_.platform.SignalWatch.ClearRecords();
+  sim_.platform.PortRetry.ClearRecords();
+  sim_.platform.samples.ClearSamples();
   accuracy_.EndOfSecond(second);
   const std::size_t pending = sim_.platform.time.PendingActions();
   mostPendingActions_ = std::max(mostPendingActions_, pending);

@@ -21,6 +21,11 @@ std::string MakeFrame(Nanoseconds gpsTime, char status) {
   return MakeFrame(r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second, status);
 }
 
+void ReceiveMark(SimulatedPlatform& platform) {
+  platform.time.AdvanceBy(kMarkAfterFrame);
+  platform.serial.Receive(std::string(1, frame::kStartByte));
+}
+
 void ScheduleFrame(SimulatedPlatform& platform, std::string frame, Nanoseconds at, int baud) {
   const Nanoseconds characterTime = 10 * VirtualTime::kSecond / baud;
   constexpr std::size_t kDecodeAt = 15;

@@ -7,6 +7,7 @@
 #include "platform/posix/iconv_text_encoder.h"
 #include "platform/simulated/simulated_clock.h"
 #include "platform/simulated/simulated_files.h"
+#include "platform/simulated/simulated_sample_sink.h"
 #include "platform/simulated/simulated_serial.h"
 #include "platform/simulated/simulated_timer.h"
 #include "platform/simulated/virtual_time.h"
@@ -21,12 +22,14 @@ struct SimulatedPlatform {
   SimulatedSerial serial{time, [this] { return clock.Time(); }};
   SimulatedTimer Timer1{time, 100, true};
   SimulatedTimer Timer2{time, 100, true};
-  SimulatedTimer FrameExpiry{time, 1500, false};
+  SimulatedTimer SignalWatch{time, 3000, false};
+  SimulatedTimer PortRetry{time, 2000, false};
   SimulatedFiles files;
   IconvTextEncoder encoder;
+  SimulatedSampleSink samples;
 
   PlatformServices Services() {
-    return {serial, clock, Timer1, Timer2, FrameExpiry, files, encoder};
+    return {serial, clock, Timer1, Timer2, SignalWatch, PortRetry, files, encoder, samples};
   }
 };
 
@@ -42,6 +45,13 @@ struct SimulatedProgram {
 // The frame the device sends during the second `gpsTime` (local civil time) with `status`.
 std::string MakeFrame(Nanoseconds gpsTime, char status);
 std::string MakeFrame(int year, int month, int day, int hour, int minute, int second, char status);
+
+// The device's start bytes come a second apart; this much after a frame's start byte, the next one
+// is its mark, and no timer rephased at the frame's decode has ticked yet.
+inline constexpr Nanoseconds kMarkAfterFrame = VirtualTime::kSecond - VirtualTime::kMillisecond;
+
+// Lets kMarkAfterFrame pass, then delivers the start byte that marks the waiting frame's second.
+void ReceiveMark(SimulatedPlatform& platform);
 
 // Sends one frame: its start byte at `at`, the bytes up to the decode 15 characters later, the
 // rest by the end character; 10 bits a character at `baud`.

@@ -27,6 +27,7 @@ class SimulatedSampleSink : public TimeSampleSink {
   void SetAnswer(SampleResult answer) { answer_ = answer; }
   // Every sample given, taken or not, in order.
   const std::vector<Sample>& Samples() const { return samples_; }
+  void ClearSamples() { samples_.clear(); }
 
  private:
   SampleResult answer_ = SampleResult::kSent;
