@@ -1,6 +1,6 @@
 // The environment is built from nothing: only what a desktop session gives a program, the PC's
-// time zone, and the fake clock. env and setpriv both execute the next
-// program in place, so the process started is the program itself.
+// time zone, and the fake clock. env and setpriv both execute the next program in place, so the
+// process started is the program itself.
 #include "harness/program_run.h"
 
 #include <vector>
