@@ -25,6 +25,9 @@ class LocalClock {
   virtual ~LocalClock() = default;
   virtual std::optional<LocalTimeRecord> GetLocalTime() = 0;
   // Sets the clock from the record's date, time and milliseconds; the day of week is ignored.
+  // The clock moves by the difference between the record and the last reading as calendar
+  // fields, from the moment of the set: the record unchanged moves it by nothing, and the zone's
+  // offset in force at the reading holds, also in an hour that daylight saving repeats or skips.
   virtual bool SetLocalTime(const LocalTimeRecord& record) = 0;
 };
 

@@ -1,7 +1,9 @@
 // Whole days of the user's PC clock, fed frame by frame through the receiver: catching up,
 // falling back, being held to the GPS time, and never being touched outside the window or
-// across a date.
+// across a date, nor moved by an hour when the time zone changes.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "support/simulated_platform.h"
 
@@ -117,6 +119,58 @@ INSTANTIATE_TEST_SUITE_P(
                 2 * kHour, 43'200}),
     [](const testing::TestParamInfo<DayCase>& info) { return info.param.name; });
 
+struct ZoneChangeDay {
+  const char* name;
+  Nanoseconds utcAtMidnight;  // the instant of 00:00 local time that day
+
+  friend void PrintTo(const ZoneChangeDay& c, std::ostream* out) { *out << c.name; }
+};
+
+class ADayInNewYork : public testing::TestWithParam<ZoneChangeDay> {};
+
+// The device and the PC both show New York's local time, the PC two minutes behind at midnight.
+// The PC's instant is followed through what each set moved it by.
+TEST_P(ADayInNewYork, NoSetMovesTheClockByAnHourAndEveryMarkInTheWindowHoldsItToTheMark) {
+  const SimulatedTimeZone zone = SimulatedTimeZone::NewYork();
+  const Nanoseconds gpsAtStart = GetParam().utcAtMidnight;
+  const Nanoseconds pcAtStart = gpsAtStart - 2 * kMinute;
+  SimulatedProgram sim;
+  SimulatedClock& clock = sim.platform.clock;
+  clock.SetZone(zone);
+  sim.Start(kAt9600, zone.LocalFromUtc(pcAtStart));
+  constexpr int kSecondsInADay = 86'400;
+  for (int second = 1; second <= kSecondsInADay; ++second) {
+    const Nanoseconds gpsLocal = zone.LocalFromUtc(gpsAtStart + second * kSecond);
+    ScheduleFrame(sim.platform, MakeFrame(gpsLocal, 'A'), second * kSecond);
+    sim.platform.time.AdvanceTo((second + 1) * kSecond - 1);
+  }
+
+  Nanoseconds movedSoFar = 0;
+  int heldByHour[24] = {};
+  for (const auto& set : clock.Sets()) {
+    ASSERT_LE(std::llabs(set.moved), 10 * kSecond + kMillisecond) << "set at " << set.at / kSecond;
+    movedSoFar += set.moved;
+    const Nanoseconds pcAfter = pcAtStart + set.at + movedSoFar;
+    const int minute = CivilRecord(set.before).Minute;
+    if (minute >= 10 && minute <= 50 && pcAfter == gpsAtStart + set.at + kMillisecond) {
+      ++heldByHour[set.at / kHour];
+    }
+  }
+  // Each hour of the day after the first, the one the zone repeats or the one after its skip
+  // included, has its 41 minutes of the window.
+  for (int hour = 1; hour < 24; ++hour) EXPECT_EQ(heldByHour[hour], 41 * 60) << "hour " << hour;
+  EXPECT_EQ(clock.UtcTime(), pcAtStart + sim.platform.time.Now() + movedSoFar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ChangesOfTheYear, ADayInNewYork,
+    testing::Values(
+        // 02:00 EST becomes 03:00 EDT.
+        ZoneChangeDay{"DaylightSavingStarts", CivilNanoseconds(2024, 3, 10, 5, 0, 0)},
+        // 02:00 EDT becomes 01:00 EST: 01:00 to 02:00 comes twice.
+        ZoneChangeDay{"DaylightSavingEnds", CivilNanoseconds(2024, 11, 3, 4, 0, 0)}),
+    [](const testing::TestParamInfo<ZoneChangeDay>& info) { return info.param.name; });
+
 struct DriftCase {
   const char* name;
   double ratePpm;
@@ -126,7 +180,9 @@ struct DriftCase {
 
 class DriftingPcClock : public testing::TestWithParam<DriftCase> {};
 
-TEST_P(DriftingPcClock, IsHeldWithinWhatItDriftsInASecond) {
+// A set moves the clock by the difference in whole milliseconds: one that already shows the
+// millisecond it is set to is left as it is, so it is held within that millisecond and its drift.
+TEST_P(DriftingPcClock, IsHeldWithinAMillisecondAndWhatItDriftsInASecond) {
   const DriftCase& c = GetParam();
   SimulatedProgram sim;
   const Nanoseconds gpsAtStart = CivilNanoseconds(2024, 5, 6, 12, 15, 0);
@@ -142,9 +198,9 @@ TEST_P(DriftingPcClock, IsHeldWithinWhatItDriftsInASecond) {
     const Nanoseconds gpsAtMark = gpsAtStart + sets[mark].at;
     ASSERT_EQ(sets[mark].record, CivilRecord(gpsAtMark + kMillisecond)) << "mark " << mark;
     if (mark > 0) {
-      EXPECT_NEAR(static_cast<double>(sets[mark].before - gpsAtMark - kMillisecond),
-                  static_cast<double>(driftPerSecond), 1.0)
-          << "mark " << mark;
+      const Nanoseconds offBy = sets[mark].before - gpsAtMark - kMillisecond;
+      EXPECT_GE(offBy, driftPerSecond - 1) << "mark " << mark;
+      EXPECT_LT(offBy, driftPerSecond + kMillisecond) << "mark " << mark;
     }
   }
 }

@@ -31,10 +31,25 @@ std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t 
   return pairs;
 }
 
-std::vector<std::int64_t> AskedTimes(const ClockRecord& clock) {
-  std::vector<std::int64_t> asked;
-  for (const ClockSet& set : clock.sets) asked.push_back(set.askedNs);
-  return asked;
+testing::AssertionResult AskedFor(std::int64_t askedNs, std::int64_t expectedNs) {
+  if (askedNs >= expectedNs && askedNs - expectedNs < kReadToSetAllowanceNs) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure() << "asked for " << askedNs << " ns, " << askedNs - expectedNs
+                                     << " ns after " << expectedNs;
+}
+
+testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
+                                      const std::vector<std::int64_t>& expectedNs) {
+  if (clock.sets.size() != expectedNs.size()) {
+    return testing::AssertionFailure()
+           << clock.sets.size() << " sets, " << expectedNs.size() << " expected";
+  }
+  for (std::size_t index = 0; index < expectedNs.size(); ++index) {
+    testing::AssertionResult asked = AskedFor(clock.sets[index].askedNs, expectedNs[index]);
+    if (!asked) return asked << " at set " << index;
+  }
+  return testing::AssertionSuccess();
 }
 
 std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames,

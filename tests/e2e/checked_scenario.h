@@ -1,6 +1,8 @@
 // Runs as tests: a failure for whatever kept a run from starting or ending, or made it unsafe.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -22,8 +24,16 @@ struct MarkSet {
 // nothing when the run did not have `marks` marks, each with one set.
 std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t marks);
 
-// The times the program's sets asked for, in order.
-std::vector<std::int64_t> AskedTimes(const ClockRecord& clock);
+// A set moves the clock from the moment of the call by what the program decided at its reading of
+// the clock: the moment passed between the two, a few microseconds, comes on top. No more than
+// this much.
+inline constexpr std::int64_t kReadToSetAllowanceNs = 2 * kNanosecondsPerMillisecond;
+
+// Whether a set asked for `expectedNs`: not earlier, and later by no more than the allowance.
+testing::AssertionResult AskedFor(std::int64_t askedNs, std::int64_t expectedNs);
+// Whether the program's sets asked for `expectedNs`, one each, in order.
+testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
+                                      const std::vector<std::int64_t>& expectedNs);
 
 // The sets a program with a PC clock less than 10 s off must ask for: at every start byte that
 // follows a locked frame received whole, the received time plus the line delay. Only frames whose

@@ -47,7 +47,7 @@ TEST_P(PortInUseTest, PortHeldAtStartIsShownClosedAndOpenedByOneToggleOnceReleas
       << "the port was not opened by one toggle";
   const ScenarioOutcome outcome = FinishChecked(run);
 
-  EXPECT_EQ(AskedTimes(outcome.clock), OutrightSetsAfter(outcome.frames, releasedNs, 1));
+  EXPECT_TRUE(SetsAskedFor(outcome.clock, OutrightSetsAfter(outcome.frames, releasedNs, 1)));
   EXPECT_GE(outcome.clock.sets.size(), kFramesAfterRelease - 1);
   EXPECT_TRUE(outcome.programRanToTheEnd);
 }

@@ -98,7 +98,7 @@ TEST_P(TrackingLogOutageTest, LinesOfTheOutageAreShownButNotWrittenAndTheOnesAft
   EXPECT_EQ(outcome.trackingLog, expectedFile);
   ASSERT_TRUE(logView.has_value());
   EXPECT_EQ(LogViewEntries(*logView), expectedView) << *logView;
-  EXPECT_EQ(AskedTimes(outcome.clock), OutrightSetsAfter(outcome.frames, 0, 1));
+  EXPECT_TRUE(SetsAskedFor(outcome.clock, OutrightSetsAfter(outcome.frames, 0, 1)));
   EXPECT_TRUE(outcome.programRanToTheEnd);
 }
 

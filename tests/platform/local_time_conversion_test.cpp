@@ -1,28 +1,26 @@
-// Local-time conversions in a zone without daylight saving and in one with it. The zones are
-// POSIX TZ rules, so the tests need no time-zone database.
+// Local time of the real clock in zones without and with daylight saving, and where a set from a
+// reading goes in the hours that a zone repeats or skips. New York and Berlin come from the
+// time-zone database (tzdata); the others are POSIX TZ rules.
 #include "platform/posix/local_time_conversion.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace gpsclock {
-
-// Failures show the record as a date and time.
-void PrintTo(const LocalTimeRecord& r, std::ostream* os) {
-  *os << r.Year << "-" << r.Month << "-" << r.Day << " " << r.Hour << ":" << r.Minute << ":"
-      << r.Second << "." << r.Milliseconds << " day " << r.DayOfWeek;
-}
-
 namespace {
 
 constexpr const char* kUtc = "UTC0";
 // Central European time: daylight saving from the last Sunday of March, 02:00, to the last
 // Sunday of October, 03:00.
 constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+constexpr const char* kNewYork = "America/New_York";
+constexpr const char* kBerlin = "Europe/Berlin";
+
+constexpr Nanoseconds kMicrosecond = 1'000;
+constexpr Nanoseconds kSecond = 1'000'000'000;
 
 // Sets TZ for the test's lifetime and puts back what was there.
 class ScopedTimeZone {
@@ -48,99 +46,132 @@ class ScopedTimeZone {
 };
 
 LocalTimeRecord Record(int year, int month, int day, int hour, int minute, int second,
-                       int milliseconds, int dayOfWeek = 0) {
-  return {static_cast<std::uint16_t>(year),      static_cast<std::uint16_t>(month),
-          static_cast<std::uint16_t>(dayOfWeek), static_cast<std::uint16_t>(day),
-          static_cast<std::uint16_t>(hour),      static_cast<std::uint16_t>(minute),
-          static_cast<std::uint16_t>(second),    static_cast<std::uint16_t>(milliseconds)};
+                       int milliseconds) {
+  return {static_cast<std::uint16_t>(year),
+          static_cast<std::uint16_t>(month),
+          0,
+          static_cast<std::uint16_t>(day),
+          static_cast<std::uint16_t>(hour),
+          static_cast<std::uint16_t>(minute),
+          static_cast<std::uint16_t>(second),
+          static_cast<std::uint16_t>(milliseconds)};
 }
 
 struct Instant {
   const char* zone;
   timespec time;
-  LocalTimeRecord local;  // with its day of week
+  Nanoseconds local;
 };
 
 const Instant kInstants[] = {
-    {kUtc, {0, 0}, Record(1970, 1, 1, 0, 0, 0, 0, 4)},
-    {kUtc, {1'700'000'000, 123'456'789}, Record(2023, 11, 14, 22, 13, 20, 123, 2)},
-    {kUtc, {1'709'164'800, 999'999'999}, Record(2024, 2, 29, 0, 0, 0, 999, 4)},
-    {kCentralEurope, {1'705'312'800, 1'000'000}, Record(2024, 1, 15, 11, 0, 0, 1, 1)},
-    {kCentralEurope, {1'719'828'000, 500'000'000}, Record(2024, 7, 1, 12, 0, 0, 500, 1)},
+    {kUtc, {0, 0}, CivilNanoseconds(1970, 1, 1, 0, 0, 0)},
+    {kUtc, {1'700'000'000, 123'456'789}, CivilNanoseconds(2023, 11, 14, 22, 13, 20) + 123'456'789},
+    {kUtc, {1'709'164'800, 999'999'999}, CivilNanoseconds(2024, 2, 29, 0, 0, 0) + 999'999'999},
+    {kCentralEurope, {1'705'312'800, 1'000'000}, CivilNanoseconds(2024, 1, 15, 11, 0, 0, 1)},
+    {kCentralEurope, {1'719'828'000, 500'000'000}, CivilNanoseconds(2024, 7, 1, 12, 0, 0, 500)},
     // The last moment before the clocks go forward, and the first after.
-    {kCentralEurope, {1'711'846'799, 999'000'000}, Record(2024, 3, 31, 1, 59, 59, 999, 0)},
-    {kCentralEurope, {1'711'846'800, 0}, Record(2024, 3, 31, 3, 0, 0, 0, 0)},
-    // Either side of the repeated hour when they go back.
-    {kCentralEurope, {1'729'987'199, 0}, Record(2024, 10, 27, 1, 59, 59, 0, 0)},
-    {kCentralEurope, {1'729'994'400, 0}, Record(2024, 10, 27, 3, 0, 0, 0, 0)},
+    {kCentralEurope, {1'711'846'799, 999'000'000}, CivilNanoseconds(2024, 3, 31, 1, 59, 59, 999)},
+    {kCentralEurope, {1'711'846'800, 0}, CivilNanoseconds(2024, 3, 31, 3, 0, 0)},
+    {kNewYork, {1'710'053'999, 0}, CivilNanoseconds(2024, 3, 10, 1, 59, 59)},
+    {kNewYork, {1'710'054'000, 0}, CivilNanoseconds(2024, 3, 10, 3, 0, 0)},
+    // Both times through the hour repeated when they go back: the same local time an hour apart.
+    {kNewYork, {1'730'611'805, 0}, CivilNanoseconds(2024, 11, 3, 1, 30, 5)},
+    {kNewYork, {1'730'615'405, 0}, CivilNanoseconds(2024, 11, 3, 1, 30, 5)},
+    {kBerlin, {1'729'989'005, 0}, CivilNanoseconds(2024, 10, 27, 2, 30, 5)},
+    {kBerlin, {1'729'992'605, 0}, CivilNanoseconds(2024, 10, 27, 2, 30, 5)},
 };
 
-TEST(LocalTimeConversionTest, ReadsTheInstantAsLocalTimeWithMillisecondsAndDayOfWeek) {
+TEST(LocalTimeConversionTest, ReadsTheInstantAsLocalCivilTimeToTheNanosecond) {
   for (const Instant& instant : kInstants) {
     ScopedTimeZone zone(instant.zone);
     SCOPED_TRACE(testing::Message() << instant.zone << " " << instant.time.tv_sec);
-    EXPECT_EQ(LocalTimeFromTimespec(instant.time), instant.local);
+    EXPECT_EQ(LocalCivilTime(instant.time), instant.local);
   }
 }
 
-TEST(LocalTimeConversionTest, TurnsLocalTimeBackIntoTheInstantWholeMilliseconds) {
-  for (const Instant& instant : kInstants) {
-    ScopedTimeZone zone(instant.zone);
-    SCOPED_TRACE(testing::Message() << instant.zone << " " << instant.time.tv_sec);
-    const auto time = TimespecFromLocalTime(instant.local);
-    ASSERT_TRUE(time.has_value());
-    EXPECT_EQ(time->tv_sec, instant.time.tv_sec);
-    EXPECT_EQ(time->tv_nsec, instant.time.tv_nsec / 1'000'000 * 1'000'000);
-  }
-}
+struct SetCase {
+  const char* name;
+  const char* zone;
+  timespec reading;
+  LocalTimeRecord record;
+  timespec expected;  // where the clock goes when set 250 microseconds after the reading
+};
 
-TEST(LocalTimeConversionTest, IgnoresTheDayOfWeekWhenSetting) {
-  ScopedTimeZone zone(kUtc);
-  const auto time = TimespecFromLocalTime(Record(2023, 11, 14, 22, 13, 20, 123, 6));
-  ASSERT_TRUE(time.has_value());
-  EXPECT_EQ(time->tv_sec, 1'700'000'000);
+// 2024-11-03 01:30:05.600 in New York, daylight saving time (05:30 UTC) and then standard
+// time (06:30 UTC); 2024-10-27 02:30:05.600 in Berlin, CEST (00:30 UTC) and then CET (01:30 UTC).
+constexpr time_t kNewYorkFirst = 1'730'611'805;
+constexpr time_t kNewYorkSecond = 1'730'615'405;
+constexpr time_t kBerlinFirst = 1'729'989'005;
+constexpr time_t kBerlinSecond = 1'729'992'605;
+constexpr long kSetAfterReading = 250 * kMicrosecond;
+
+const SetCase kSets[] = {
+    {"NewYorkFirstOccurrenceOutright",
+     kNewYork,
+     {kNewYorkFirst, 600'000'000},
+     Record(2024, 11, 3, 1, 30, 7, 1),
+     {kNewYorkFirst + 2, 1'250'000}},
+    {"NewYorkSecondOccurrenceOutright",
+     kNewYork,
+     {kNewYorkSecond, 600'000'000},
+     Record(2024, 11, 3, 1, 30, 7, 1),
+     {kNewYorkSecond + 2, 1'250'000}},
+    {"BerlinFirstOccurrenceOutright",
+     kBerlin,
+     {kBerlinFirst, 600'000'000},
+     Record(2024, 10, 27, 2, 30, 7, 1),
+     {kBerlinFirst + 2, 1'250'000}},
+    {"BerlinSecondOccurrenceStepBack",
+     kBerlin,
+     {kBerlinSecond, 600'000'000},
+     Record(2024, 10, 27, 2, 30, 4, 600),
+     {kBerlinSecond - 1, 600'250'000}},
+    // An outright set back over a second boundary, below the millisecond too.
+    {"BerlinSecondOccurrenceOutrightBack",
+     kBerlin,
+     {kBerlinSecond, 100'123'456},
+     Record(2024, 10, 27, 2, 30, 3, 900),
+     {kBerlinSecond - 2, 900'250'000}},
+    // The same fields unchanged move the clock by nothing, below the millisecond included.
+    {"NewYorkSecondOccurrenceWrittenBack",
+     kNewYork,
+     {kNewYorkSecond, 600'123'456},
+     Record(2024, 11, 3, 1, 30, 5, 600),
+     {kNewYorkSecond, 600'373'456}},
+    // A step from 01:59:59 EDT to "02:00:00" is one second, to 01:00:00 EST.
+    {"NewYorkStepIntoTheRepeatedHour",
+     kNewYork,
+     {1'730'613'599, 250'000'000},
+     Record(2024, 11, 3, 2, 0, 0, 250),
+     {1'730'613'600, 250'250'000}},
+    // A step from 01:59:59 EST to "02:00:00", a time the zone skips, is one second: 03:00 EDT.
+    {"NewYorkStepIntoTheSkippedHour",
+     kNewYork,
+     {1'710'053'999, 250'000'000},
+     Record(2024, 3, 10, 2, 0, 0, 250),
+     {1'710'054'000, 250'250'000}},
+};
+
+TEST(LocalTimeConversionTest, ASetMovesTheClockByTheDifferenceFromTheReadingNeverAnHour) {
+  for (const SetCase& c : kSets) {
+    ScopedTimeZone zone(c.zone);
+    SCOPED_TRACE(c.name);
+    const auto reading = LocalCivilTime(c.reading);
+    ASSERT_TRUE(reading.has_value());
+    const timespec now = MovedBy(c.reading, kSetAfterReading);
+    const timespec target = MovedBy(now, SetDistance(*reading, c.record));
+    EXPECT_EQ(target.tv_sec, c.expected.tv_sec);
+    EXPECT_EQ(target.tv_nsec, c.expected.tv_nsec);
+  }
 }
 
 TEST(LocalTimeConversionTest, SameLocalTimeIsAnHourApartInWinterAndSummer) {
   ScopedTimeZone zone(kCentralEurope);
-  const auto winter = TimespecFromLocalTime(Record(2024, 1, 1, 12, 0, 0, 0));
-  const auto summer = TimespecFromLocalTime(Record(2024, 7, 1, 12, 0, 0, 0));
+  const auto winter = LocalCivilTime({1'704'106'800, 0});  // 2024-01-01 11:00 UTC
+  const auto summer = LocalCivilTime({1'719'831'600, 0});  // 2024-07-01 11:00 UTC
   ASSERT_TRUE(winter && summer);
-  EXPECT_EQ(winter->tv_sec % 86'400, 11 * 3600);
-  EXPECT_EQ(summer->tv_sec % 86'400, 10 * 3600);
-}
-
-TEST(LocalTimeConversionTest, RoundTripsEveryFewHoursThroughAYearWithDaylightSaving) {
-  ScopedTimeZone zone(kCentralEurope);
-  constexpr time_t kStart = 1'704'067'200;  // 2024-01-01 00:00 UTC
-  constexpr time_t kStep = 5 * 3600 + 17 * 60 + 3;
-  for (time_t seconds = kStart; seconds < kStart + 366 * 86'400; seconds += kStep) {
-    const timespec time{seconds, 250'000'000};
-    const auto local = LocalTimeFromTimespec(time);
-    ASSERT_TRUE(local.has_value());
-    // The hour repeated in October names two instants; the zone may pick either.
-    if (local->Month == 10 && local->Day == 27 && local->Hour == 2) continue;
-    const auto back = TimespecFromLocalTime(*local);
-    ASSERT_TRUE(back.has_value()) << seconds;
-    EXPECT_EQ(back->tv_sec, time.tv_sec);
-    EXPECT_EQ(back->tv_nsec, time.tv_nsec);
-  }
-}
-
-TEST(LocalTimeConversionTest, RejectsImpossibleDatesAndTimes) {
-  ScopedTimeZone zone(kUtc);
-  const LocalTimeRecord cases[] = {
-      Record(2024, 0, 1, 0, 0, 0, 0),    Record(2024, 13, 1, 0, 0, 0, 0),
-      Record(2024, 1, 0, 0, 0, 0, 0),    Record(2024, 1, 32, 0, 0, 0, 0),
-      Record(2024, 2, 30, 0, 0, 0, 0),   Record(2023, 2, 29, 0, 0, 0, 0),
-      Record(2024, 4, 31, 0, 0, 0, 0),   Record(2024, 1, 1, 24, 0, 0, 0),
-      Record(2024, 1, 1, 0, 60, 0, 0),   Record(2024, 1, 1, 0, 0, 60, 0),
-      Record(2024, 1, 1, 0, 0, 0, 1000),
-  };
-  for (const LocalTimeRecord& record : cases) {
-    SCOPED_TRACE(testing::PrintToString(record));
-    EXPECT_EQ(TimespecFromLocalTime(record), std::nullopt);
-  }
+  EXPECT_EQ(*winter % (86'400 * kSecond), 12 * 3600 * kSecond);
+  EXPECT_EQ(*summer % (86'400 * kSecond), 13 * 3600 * kSecond);
 }
 
 }  // namespace

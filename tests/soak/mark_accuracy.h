@@ -1,7 +1,7 @@
 // The clock's accuracy in every clean hour, one whose GPS minutes 9..50 met no fault: the clock
 // must settle there, by an outright set to the GPS time with BaudDelayMs milliseconds, and from
 // then on every mark up to 50:59 must set it again, second after second, each reading the GPS time
-// within BaudDelayMs + 1 ms.
+// within BaudDelayMs + 2 ms (the millisecond a set leaves as it is, and the drift of a second).
 #pragma once
 
 #include <cstdint>

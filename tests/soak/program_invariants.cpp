@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <string_view>
 
+#include "platform/civil_time.h"
 #include "platform/posix/iconv_text_encoder.h"
 #include "receiver/frame_assembler.h"
 #include "receiver/lock_log.h"
@@ -45,14 +45,6 @@ bool IsAdvancedRange(const GpsTime& time) {
   }
   const int longestDay = time.Month == 2 && time.Year % 4 == 0 ? 29 : kLongestDay[time.Month];
   return InRange(time.Day, 0, longestDay);
-}
-
-bool IsValidLocalTime(const LocalTimeRecord& record) {
-  const std::chrono::year_month_day date{std::chrono::year{record.Year},
-                                         std::chrono::month{record.Month},
-                                         std::chrono::day{record.Day}};
-  return date.ok() && record.Hour <= 23 && record.Minute <= 59 && record.Second <= 59 &&
-         record.Milliseconds <= 999;
 }
 
 bool IsSameDate(const LocalTimeRecord& a, const LocalTimeRecord& b) {
@@ -179,7 +171,7 @@ void ProgramInvariants::CheckClockSets() {
 void ProgramInvariants::CheckClockSet(const SimulatedClock::SetCall& set) {
   const LocalTimeRecord reading = CivilRecord(set.before);
   const LocalTimeRecord& asked = set.record;
-  Expect(IsValidLocalTime(asked), "every set asks for a valid local time", &set);
+  Expect(IsCivilTime(asked), "every set asks for a valid local time", &set);
   Expect(IsSameDate(asked, reading), "no set changes the date", &set);
   Expect(asked.DayOfWeek == reading.DayOfWeek, "a set keeps the day of week as read", &set);
   if (asked != reading) {

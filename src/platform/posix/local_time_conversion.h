@@ -1,19 +1,20 @@
-// Conversions between the POSIX real-time clock and local-time records, through the time zone
-// the process has now (TZ or /etc/localtime).
+// Conversions between the POSIX real-time clock and local civil time, through the time zone the
+// process has now (TZ or /etc/localtime). Only the way from the clock to local time needs the
+// zone; a set is measured in civil time and moves the instant by as much (SetDistance).
 #pragma once
 
 #include <ctime>
 #include <optional>
 
-#include "platform/local_clock.h"
+#include "platform/civil_time.h"
 
 namespace gpsclock {
 
-// Nothing when the instant has no local time a record can hold.
-std::optional<LocalTimeRecord> LocalTimeFromTimespec(const timespec& time);
+// The local civil time `time` reads as, to the nanosecond; nothing when it has no local time a
+// record can hold.
+std::optional<Nanoseconds> LocalCivilTime(const timespec& time);
 
-// The instant of the record's local date and time; daylight saving is whatever the zone has on
-// that date, and the day of week is ignored. Nothing for an impossible date or time.
-std::optional<timespec> TimespecFromLocalTime(const LocalTimeRecord& record);
+// `time` moved on by `distance` (back when negative).
+timespec MovedBy(const timespec& time, Nanoseconds distance);
 
 }  // namespace gpsclock

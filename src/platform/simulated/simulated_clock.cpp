@@ -1,78 +1,46 @@
-// Civil-time arithmetic for the simulated PC clock.
+// The simulated PC clock: an instant that runs on virtual time, shown through its zone.
 #include "platform/simulated/simulated_clock.h"
 
-#include <chrono>
-
 namespace gpsclock {
-namespace {
-
-using namespace std::chrono;
-
-constexpr Nanoseconds kNsPerDay = 86'400 * VirtualTime::kSecond;
-
-}  // namespace
-
-Nanoseconds CivilNanoseconds(int year, int month, int day, int hour, int minute, int second,
-                             int milliseconds) {
-  const sys_days date = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)},
-                                       std::chrono::day{unsigned(day)}};
-  const Nanoseconds days = date.time_since_epoch().count();
-  return days * kNsPerDay + ((hour * 60LL + minute) * 60 + second) * VirtualTime::kSecond +
-         milliseconds * VirtualTime::kMillisecond;
-}
-
-Nanoseconds CivilNanoseconds(const LocalTimeRecord& r) {
-  return CivilNanoseconds(r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second, r.Milliseconds);
-}
-
-LocalTimeRecord CivilRecord(Nanoseconds civil) {
-  Nanoseconds days = civil / kNsPerDay;
-  Nanoseconds inDay = civil % kNsPerDay;
-  if (inDay < 0) {
-    inDay += kNsPerDay;
-    --days;
-  }
-  const sys_days date{std::chrono::days{days}};
-  const year_month_day ymd{date};
-  const weekday dow{date};
-  const Nanoseconds ms = inDay / VirtualTime::kMillisecond;
-  LocalTimeRecord record;
-  record.Year = static_cast<std::uint16_t>(int(ymd.year()));
-  record.Month = static_cast<std::uint16_t>(unsigned(ymd.month()));
-  record.DayOfWeek = static_cast<std::uint16_t>(dow.c_encoding());
-  record.Day = static_cast<std::uint16_t>(unsigned(ymd.day()));
-  record.Hour = static_cast<std::uint16_t>(ms / 3'600'000);
-  record.Minute = static_cast<std::uint16_t>(ms / 60'000 % 60);
-  record.Second = static_cast<std::uint16_t>(ms / 1000 % 60);
-  record.Milliseconds = static_cast<std::uint16_t>(ms % 1000);
-  return record;
-}
 
 std::optional<LocalTimeRecord> SimulatedClock::GetLocalTime() {
   ++reads_;
-  return CivilRecord(Time());
+  lastReading_ = Time();
+  return CivilRecord(*lastReading_);
 }
 
 bool SimulatedClock::SetLocalTime(const LocalTimeRecord& record) {
   const Nanoseconds before = Time();
-  sets_.push_back({time_.Now(), before, record, !failSets_});
-  if (failSets_) return false;
-  SetTime(CivilNanoseconds(record));
+  const bool succeeds = !failSets_ && IsCivilTime(record);
+  const Nanoseconds moved = succeeds ? SetDistance(lastReading_.value_or(before), record) : 0;
+  sets_.push_back({time_.Now(), before, record, succeeds, moved});
+  if (!succeeds) return false;
+  SetUtcTime(UtcTime() + moved);
+  // A second set before the next reading is measured from where this one put the clock.
+  lastReading_ = lastReading_.value_or(before) + moved;
   return true;
 }
 
 void SimulatedClock::SetTime(Nanoseconds civil) {
-  anchorVirtual_ = time_.Now();
-  anchorCivil_ = civil;
+  SetUtcTime(zone_.UtcFromLocal(civil));
 }
 
 Nanoseconds SimulatedClock::Time() const {
+  return zone_.LocalFromUtc(UtcTime());
+}
+
+void SimulatedClock::SetUtcTime(Nanoseconds utc) {
+  anchorVirtual_ = time_.Now();
+  anchorUtc_ = utc;
+}
+
+Nanoseconds SimulatedClock::UtcTime() const {
   const Nanoseconds elapsed = time_.Now() - anchorVirtual_;
-  return anchorCivil_ + elapsed + static_cast<Nanoseconds>(elapsed * ratePpm_ / 1e6);
+  return anchorUtc_ + elapsed + static_cast<Nanoseconds>(elapsed * ratePpm_ / 1e6);
 }
 
 void SimulatedClock::SetRatePpm(double ratePpm) {
-  SetTime(Time());
+  SetUtcTime(UtcTime());
   ratePpm_ = ratePpm;
 }
 

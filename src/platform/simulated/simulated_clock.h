@@ -1,39 +1,43 @@
 // A simulated PC clock on virtual time: it can start anywhere, run fast or slow, record every read
-// and set, and refuse to be set. It keeps local civil time directly; there is no time zone.
+// and set, and refuse to be set. It counts UTC and shows local civil time in its time zone (UTC
+// unless a test gives it another); a set moves it as the real clock's does.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "platform/civil_time.h"
 #include "platform/local_clock.h"
+#include "platform/simulated/simulated_time_zone.h"
 #include "platform/simulated/virtual_time.h"
 
 namespace gpsclock {
-
-using Nanoseconds = VirtualTime::Nanoseconds;
-
-// Local civil time as nanoseconds since 1970-01-01 00:00:00.
-Nanoseconds CivilNanoseconds(int year, int month, int day, int hour, int minute, int second,
-                             int milliseconds = 0);
-Nanoseconds CivilNanoseconds(const LocalTimeRecord& record);
-LocalTimeRecord CivilRecord(Nanoseconds civil);
 
 class SimulatedClock : public LocalClock {
  public:
   struct SetCall {
     Nanoseconds at;          // virtual time of the call
-    Nanoseconds before;      // the PC clock just before it
+    Nanoseconds before;      // the PC clock just before it, local civil time
     LocalTimeRecord record;  // what was asked for
     bool succeeded;
+    Nanoseconds moved;  // how far the set moved the clock's instant; 0 when it failed
   };
 
   explicit SimulatedClock(VirtualTime& time) : time_(time) {}
 
   std::optional<LocalTimeRecord> GetLocalTime() override;
+  // Moves the clock by SetDistance from the last reading to `record`, as the real clock does;
+  // before any reading, from the local time it shows at the set. Refuses an impossible record.
   bool SetLocalTime(const LocalTimeRecord& record) override;
 
-  // The PC clock reads `civil` now and runs on from there at its rate.
+  // The PC clock reads the local civil time `civil` now and runs on from there at its rate.
   void SetTime(Nanoseconds civil);
   Nanoseconds Time() const;
+  // The same as an instant, UTC.
+  void SetUtcTime(Nanoseconds utc);
+  Nanoseconds UtcTime() const;
+  // The clock keeps its instant; its local time follows the new zone.
+  void SetZone(const SimulatedTimeZone& zone) { zone_ = zone; }
   // Parts per million fast (positive) or slow (negative).
   void SetRatePpm(double ratePpm);
   void SetFailSets(bool fail) { failSets_ = fail; }
@@ -44,10 +48,13 @@ class SimulatedClock : public LocalClock {
 
  private:
   VirtualTime& time_;
+  SimulatedTimeZone zone_ = SimulatedTimeZone::Utc();
   Nanoseconds anchorVirtual_ = 0;
-  Nanoseconds anchorCivil_ = 0;
+  Nanoseconds anchorUtc_ = 0;
   double ratePpm_ = 0;
   bool failSets_ = false;
+  // Local civil time to the nanosecond, as read and then moved by the sets since.
+  std::optional<Nanoseconds> lastReading_;
   std::size_t reads_ = 0;
   std::vector<SetCall> sets_;
 };

@@ -18,7 +18,8 @@ struct ClockPlan {
 // (behind when negative).
 ClockPlan PlanClocks(std::int64_t gpsSeconds, std::int64_t pcAheadSeconds);
 
-// Seconds since the epoch of a date and time in UTC, the time zone the tests give both programs.
+// Seconds since the epoch of a date and time in UTC, the time zone the tests give both programs
+// unless a scenario names another.
 std::int64_t UtcSeconds(int year, int month, int day, int hour, int minute, int second);
 int UtcMinute(std::int64_t nanoseconds);
 // CLOCK_MONOTONIC now, in nanoseconds: the clock of the stamps in the simulator's frame log and in

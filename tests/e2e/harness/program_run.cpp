@@ -1,6 +1,6 @@
-// The environment is built from nothing: only what a desktop session gives a program, the time
-// zone the tests predict times in, and the fake clock. env and setpriv both execute the next
-// program in place, so the process started is the program itself.
+// The environment is built from nothing: only what a desktop session gives a program, the PC's
+// time zone, and the fake clock. env and setpriv both execute the next program in place, so the
+// process started is the program itself.
 #include "harness/program_run.h"
 
 #include <vector>
@@ -29,11 +29,11 @@ std::vector<std::string> ProgramArguments(const ProgramFolder& folder, const Fak
   return arguments;
 }
 
-std::vector<std::string> ProgramEnvironment(const ProgramFolder& folder,
+std::vector<std::string> ProgramEnvironment(const ProgramFolder& folder, const FakeClock& clock,
                                             const std::optional<std::string>& display) {
   std::vector<std::string> environment{
       "PATH=/usr/bin:/bin",
-      "TZ=UTC",
+      "TZ=" + clock.timeZone,
       "LANG=C.UTF-8",
       "HOME=" + folder.TestFile(""),
       "XDG_RUNTIME_DIR=" + folder.TestFile(ProgramFolder::kRuntimeFolder),
@@ -55,7 +55,7 @@ ProgramRun::ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
                        const std::optional<std::string>& display)
     : folder_(folder),
       startedAt_(std::chrono::steady_clock::now()),
-      process_(ProgramArguments(folder, clock), ProgramEnvironment(folder, display),
+      process_(ProgramArguments(folder, clock), ProgramEnvironment(folder, clock, display),
                folder.TestFile("program.out"), folder.TestFile("program.err")) {}
 
 void ProgramRun::SetClockSetResult(bool succeeds) const {

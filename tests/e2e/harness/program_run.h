@@ -14,8 +14,9 @@
 namespace gpsclock::e2e {
 
 struct FakeClock {
-  std::int64_t offsetNs = 0;  // the PC clock's start: the machine's clock plus this
-  bool setSucceeds = true;    // until the test says otherwise through SetClockSetResult
+  std::int64_t offsetNs = 0;     // the PC clock's start: the machine's clock plus this
+  bool setSucceeds = true;       // until the test says otherwise through SetClockSetResult
+  std::string timeZone = "UTC";  // the PC's local time zone, as TZ names it
 };
 
 class ProgramRun {

@@ -32,10 +32,10 @@ ScenarioRun::ScenarioRun(const Scenario& scenario)
     : display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
                                   : std::nullopt),
       plan_(PlanClocks(scenario.gpsSeconds, scenario.pcAheadSeconds)),
-      fakeClock_{plan_.pcOffsetNs, scenario.setSucceeds} {
+      fakeClock_{plan_.pcOffsetNs, scenario.setSucceeds, scenario.timeZone} {
   Prepare(folder_, scenario);
-  devices_.push_back(
-      std::make_unique<SimulatorRun>(folder_, SimulatorOptions(plan_, scenario.simulatorOptions)));
+  devices_.push_back(std::make_unique<SimulatorRun>(
+      folder_, SimulatorOptions(plan_, scenario.simulatorOptions), 1, scenario.timeZone));
   if (scenario.programStartsAtOnce) StartProgram();
 }
 
@@ -53,8 +53,8 @@ bool ScenarioRun::StartProgram() {
 
 bool ScenarioRun::PlugInNewDevice(const std::vector<std::string>& options) {
   const int device = static_cast<int>(devices_.size()) + 1;
-  devices_.push_back(
-      std::make_unique<SimulatorRun>(folder_, SimulatorOptions(plan_, options), device));
+  devices_.push_back(std::make_unique<SimulatorRun>(folder_, SimulatorOptions(plan_, options),
+                                                    device, fakeClock_.timeZone));
   return Simulator().Linked();
 }
 

@@ -23,6 +23,7 @@ struct Scenario {
   std::string trackingLogBefore;  // the tracking log's bytes before the start; none when empty
   std::int64_t gpsSeconds = UtcSeconds(2024, 5, 6, 12, 20, 0);  // the device's time about now
   std::int64_t pcAheadSeconds = 0;
+  std::string timeZone = "UTC";  // of the PC and of the device's frames, as TZ names it
   bool setSucceeds = true;
   bool onDisplay = false;  // a private X display for the window, else none (offscreen)
   std::vector<std::string> simulatorOptions;  // with --frames or --duration, so that the run ends

@@ -21,12 +21,12 @@ constexpr std::chrono::milliseconds kLastFrameRead{500};
 }  // namespace
 
 SimulatorRun::SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,
-                           int device)
+                           int device, const std::string& timeZone)
     : folder_(folder), device_(device) {
   std::vector<std::string> arguments{kBuiltSimulator, "--link", folder.Path("COM1"), "--log",
                                      FileName("frames")};
   arguments.insert(arguments.end(), options.begin(), options.end());
-  process_ = std::make_unique<ChildProcess>(arguments, std::vector<std::string>{"TZ=UTC"},
+  process_ = std::make_unique<ChildProcess>(arguments, std::vector<std::string>{"TZ=" + timeZone},
                                             FileName("out"), FileName("err"));
   const auto deadline = std::chrono::steady_clock::now() + kLinkTimeout;
   while (!(linked_ = LinkLeadsHere()) && process_->Running() &&

@@ -24,11 +24,12 @@ struct SentFrame {
 
 class SimulatorRun {
  public:
-  // Starts the simulator with `options` besides the link and the log, in UTC, and waits for the
-  // link to be there; the simulator then waits for the program to open the port. `device` counts
-  // the devices plugged in one after another as COM1 in the same folder, each with its own files.
-  SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,
-               int device = 1);
+  // Starts the simulator with `options` besides the link and the log, its frames in the local
+  // time of `timeZone` (as TZ names it), and waits for the link to be there; the simulator then
+  // waits for the program to open the port. `device` counts the devices plugged in one after
+  // another as COM1 in the same folder, each with its own files.
+  SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options, int device = 1,
+               const std::string& timeZone = "UTC");
 
   bool Linked() const { return linked_; }
   // True once the simulator ended by itself (its frames or its duration done) within `timeout`.
