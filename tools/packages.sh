@@ -1,5 +1,8 @@
-# The Debian packages the program and its tests need, sourced by tools/start and tools/test.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libqt6serialport6-dev qt6-qpa-plugins
+# The Debian packages the program, its tests and its package need, sourced by tools/start,
+# tools/test and tools/package.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
                 libgl-dev fonts-arphic-gbsn00lp)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool trayer clang-14 libclang-rt-14-dev util-linux procps
                tzdata)
+# Building the Debian package (dpkg-shlibdeps) and checking it.
+PACKAGE_PACKAGES=(dpkg-dev file libcap2-bin adduser lintian desktop-file-utils appstream systemd man-db)

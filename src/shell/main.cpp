@@ -1,11 +1,14 @@
 // The program's entry point: the real platform, the core and the windows, then the event loop.
 #include <QApplication>
+#include <optional>
 
 #include "platform/posix/chrony_sample_socket.h"
 #include "platform/posix/directory_files.h"
 #include "platform/posix/iconv_text_encoder.h"
 #include "platform/posix/posix_local_clock.h"
 #include "platform/posix/program_directory.h"
+#include "platform/qt/display_opening.h"
+#include "platform/qt/folder_copy.h"
 #include "platform/qt/qt_notification_icon.h"
 #include "platform/qt/qt_serial_layer.h"
 #include "platform/qt/qt_ui_timer.h"
@@ -13,20 +16,33 @@
 #include "shell/application_setup.h"
 #include "shell/desktop_shell.h"
 #include "shell/globe_icon.h"
+#include "shell/second_start.h"
 
 namespace {
 
 constexpr int kTimerPeriodMs = 100;
+constexpr char kNoDisplayLine[] =
+    "gpsclock: 无法打开显示(DISPLAY 未设置或连不上)。无窗口运行请设 QT_QPA_PLATFORM=offscreen，"
+    "或启用 gpsclock 服务。";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   using namespace gpsclock;
-  QApplication application(argc, argv);
+  std::optional<QApplication> application;
+  {
+    const DisplayOpening opening(kNoDisplayLine);
+    application.emplace(argc, argv);
+  }
   SetUpApplication();
 
   // Without its own directory the program still runs; its files then go to the working directory.
   const std::string programDirectory = ProgramDirectory().value_or(".");
+  // A second start in the same folder ends here, before it opens a port or touches a file.
+  FolderCopy folderCopy(programDirectory);
+  if (const FolderCopy::Start found = folderCopy.Claim(); found != FolderCopy::Start::kFirst) {
+    return EndSecondStart(found);
+  }
   QtSerialLayer serial(programDirectory);
   PosixLocalClock clock;
   QtUiTimer timer1(kTimerPeriodMs, true);
@@ -41,6 +57,7 @@ int main(int argc, char* argv[]) {
 
   QtNotificationIcon trayIcon(GlobeIcon());
   DesktopShell shell(program, trayIcon);
+  folderCopy.SetBringForwardHandler([&shell] { return BringForwardForSecondStart(shell.Form1()); });
   program.StartUp();
   shell.Form1().show();
   return QApplication::exec();

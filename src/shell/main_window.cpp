@@ -134,11 +134,14 @@ MainWindow::MainWindow(Program& program, NotificationIcon& trayIcon, SettingsWin
     // Only the right button brings the window back; the other clicks do nothing.
     if (click == NotificationIcon::Click::kContext) RestoreFromTray();
   });
+  // A hidden window whose icon has lost its notification area would be out of reach for good.
+  trayIcon_.SetAreaLostHandler([this] { RestoreFromTray(); });
   Redraw();
 }
 
 MainWindow::~MainWindow() {
   trayIcon_.SetClickHandler({});
+  trayIcon_.SetAreaLostHandler({});
   delete aboutBox_;
 }
 
@@ -210,6 +213,7 @@ void MainWindow::HideToTray() {
 
 void MainWindow::RestoreFromTray() {
   show();
+  raise();
   activateWindow();
   RemoveFromTray(trayIcon_, trayIconData_);
 }

@@ -26,6 +26,8 @@ class MainWindow : public QMainWindow {
   // The About box while it is open.
   AboutBox* OpenAboutBox() const { return aboutBox_; }
   const TrayIcon& TrayIconData() const { return trayIconData_; }
+  // Shows the window again, also when it was hidden in the tray, and takes the icon away.
+  void RestoreFromTray();
 
  protected:
   // Closing the window by any means but exit is the unload step: the icon goes, the program ends.
@@ -36,7 +38,6 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void BindElements();
   void HideToTray();
-  void RestoreFromTray();
   void ShowAboutBox();
 
   Program& program_;

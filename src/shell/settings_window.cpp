@@ -188,6 +188,8 @@ void SettingsWindow::Draw() {
     hide();
   } else if (!isVisible()) {
     show();
+    // Every showing starts with the focus on OK, as a freshly loaded dialog would.
+    findChild<QPushButton*>("Command1")->setFocus();
     BringForward();
   }
 }

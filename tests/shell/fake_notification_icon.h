@@ -21,8 +21,17 @@ class FakeNotificationIcon : public NotificationIcon {
     handler_ = std::move(handler);
   }
 
+  void SetAreaLostHandler(std::function<void()> handler) override {
+    areaLostHandler_ = std::move(handler);
+  }
+
   void ClickWith(Click click) {
     if (handler_) handler_(click);
+  }
+  // The notification area goes away, as when the panel holding it ends.
+  void LoseArea() {
+    available = false;
+    if (shown && areaLostHandler_) areaLostHandler_();
   }
 
   bool available = true;
@@ -32,6 +41,7 @@ class FakeNotificationIcon : public NotificationIcon {
 
  private:
   std::function<void(Click)> handler_;
+  std::function<void()> areaLostHandler_;
 };
 
 }  // namespace gpsclock

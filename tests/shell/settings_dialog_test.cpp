@@ -51,6 +51,19 @@ TEST_F(SettingsDialogTest, NoFileFirstShowOffersTheDefaultsAndOkWritesThem) {
   EXPECT_FALSE(Form2().isVisible());
 }
 
+TEST_F(SettingsDialogTest, EveryShowingStartsWithTheFocusOnOk) {
+  Start();
+  for (const bool byOk : {false, true}) {
+    SCOPED_TRACE(byOk ? "after OK" : "after Cancel");
+    Click("SetPort");
+    EXPECT_EQ(Form2().focusWidget(), Find<QPushButton>(Form2(), "Command1"));
+    Combo("Combo1")->setFocus();
+    byOk ? PressOk() : PressCancel();
+  }
+  Click("SetPort");
+  EXPECT_EQ(Form2().focusWidget(), Find<QPushButton>(Form2(), "Command1"));
+}
+
 TEST_F(SettingsDialogTest, FirstShowKeepsWhatStartUpLoadedAndLaterShowsReloadTheFile) {
   Start();
   platform.files.Put(kConfig, "2,3,0,1\r\n");

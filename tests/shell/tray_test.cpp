@@ -42,6 +42,18 @@ TEST_F(ShellTest, WithoutANotificationAreaHideLeavesTheWindowShown) {
   EXPECT_FALSE(Form1().TrayIconData().Shown);
 }
 
+TEST_F(ShellTest, HiddenWindowComesBackWhenTheNotificationAreaGoesAway) {
+  Start();
+  Click("yincang");
+  trayIcon.LoseArea();
+  EXPECT_TRUE(Form1().isVisible());
+  EXPECT_FALSE(trayIcon.shown);
+  EXPECT_FALSE(Form1().TrayIconData().Shown);
+  // Without a notification area the next hide keeps the window shown.
+  Click("yincang");
+  EXPECT_TRUE(Form1().isVisible());
+}
+
 TEST_F(ShellTest, HiddenWindowKeepsBeingUpdated) {
   Start("", CivilNanoseconds(2007, 7, 1, 12, 20, 0));
   Click("yincang");

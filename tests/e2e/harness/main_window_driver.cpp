@@ -10,15 +10,13 @@
 namespace gpsclock::e2e {
 namespace {
 
-// The main window's title begins with these letters; no other shown window's does.
-constexpr char kTitlePattern[] = "^GPS";
 // Time for the menu bar to take the keyboard after Alt alone.
 constexpr char kMenuBarDelaySeconds[] = "0.2";
 
 }  // namespace
 
 bool MainWindowDriver::WaitForWindow(std::chrono::milliseconds timeout) {
-  const auto found = WaitForShownWindow(display_, kTitlePattern, timeout);
+  const auto found = WaitForShownWindow(display_, kMainWindowTitlePattern, timeout);
   if (found) window_ = *found;
   return found.has_value();
 }
@@ -30,6 +28,12 @@ bool MainWindowDriver::ChooseMenuCommand(int position) {
   for (int step = 0; step < position; ++step) arguments.push_back("Right");
   arguments.push_back("Return");
   return RunOnDisplay(display_, arguments).has_value();
+}
+
+bool MainWindowDriver::HideToTray() {
+  // Enter opens 文件 with its first item, 隐藏, chosen; the second Enter carries it out.
+  return ChooseMenuCommand(0) &&
+         RunOnDisplay(display_, {"xdotool", "sleep", kMenuBarDelaySeconds, "key", "Return"});
 }
 
 std::optional<std::string> MainWindowDriver::LogViewText() {

@@ -52,11 +52,12 @@ std::vector<std::string> ProgramEnvironment(const ProgramFolder& folder, const F
 }  // namespace
 
 ProgramRun::ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
-                       const std::optional<std::string>& display)
+                       const std::optional<std::string>& display, const std::string& outputName)
     : folder_(folder),
+      outputName_(outputName),
       startedAt_(std::chrono::steady_clock::now()),
       process_(ProgramArguments(folder, clock), ProgramEnvironment(folder, clock, display),
-               folder.TestFile("program.out"), folder.TestFile("program.err")) {}
+               folder.TestFile(outputName + ".out"), folder.TestFile(outputName + ".err")) {}
 
 void ProgramRun::SetClockSetResult(bool succeeds) const {
   folder_.Write(folder_.TestFile(kClockControl), succeeds ? "ok\n" : "eperm\n");
@@ -68,6 +69,10 @@ ClockRecord ProgramRun::Record() const {
 
 std::string ProgramRun::TrackingLog() const {
   return folder_.Read(folder_.Path(kTrackingLogName));
+}
+
+std::string ProgramRun::ErrorOutput() const {
+  return folder_.Read(folder_.TestFile(outputName_ + ".err"));
 }
 
 }  // namespace gpsclock::e2e

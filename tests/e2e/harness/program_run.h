@@ -21,9 +21,11 @@ struct FakeClock {
 
 class ProgramRun {
  public:
-  // Without a display (offscreen) unless `display` names an X display such as ":3".
+  // Without a display (offscreen) unless `display` names an X display such as ":3". The program's
+  // output goes to the test files <outputName>.out and <outputName>.err.
   ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
-             const std::optional<std::string>& display = {});
+             const std::optional<std::string>& display = {},
+             const std::string& outputName = "program");
 
   ChildProcess& Process() { return process_; }
   // When the program was started, for timing its start-up.
@@ -34,9 +36,12 @@ class ProgramRun {
   void SetClockSetResult(bool succeeds) const;
   ClockRecord Record() const;
   std::string TrackingLog() const;
+  // What the program wrote to its standard error so far.
+  std::string ErrorOutput() const;
 
  private:
   const ProgramFolder& folder_;
+  std::string outputName_;
   std::chrono::steady_clock::time_point startedAt_;
   ChildProcess process_;
 };

@@ -6,6 +6,7 @@
 #include "harness/x_display.h"
 
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace gpsclock::e2e {
@@ -40,12 +41,20 @@ std::optional<std::string> RunOnDisplay(const std::string& display,
                                    "DISPLAY=" + display});
 }
 
-std::optional<std::string> ShownWindow(const std::string& display,
-                                       const std::string& titlePattern) {
+std::vector<std::string> ShownWindows(const std::string& display, const std::string& titlePattern) {
   const auto found =
       RunOnDisplay(display, {"xdotool", "search", "--onlyvisible", "--name", titlePattern});
-  if (!found || found->empty()) return {};
-  return found->substr(0, found->find('\n'));
+  std::vector<std::string> windows;
+  std::istringstream lines(found.value_or(""));
+  for (std::string window; std::getline(lines, window);) windows.push_back(window);
+  return windows;
+}
+
+std::optional<std::string> ShownWindow(const std::string& display,
+                                       const std::string& titlePattern) {
+  const std::vector<std::string> windows = ShownWindows(display, titlePattern);
+  if (windows.empty()) return {};
+  return windows.front();
 }
 
 std::optional<std::string> WaitForShownWindow(const std::string& display,
@@ -57,6 +66,16 @@ std::optional<std::string> WaitForShownWindow(const std::string& display,
     std::this_thread::sleep_for(kPollInterval);
   }
   return {};
+}
+
+bool WaitForNoShownWindow(const std::string& display, const std::string& titlePattern,
+                          std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (!ShownWindow(display, titlePattern)) return true;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return false;
 }
 
 }  // namespace gpsclock::e2e

@@ -28,9 +28,14 @@ class XDisplay {
 // output, nothing when it failed.
 std::optional<std::string> RunOnDisplay(const std::string& display,
                                         const std::vector<std::string>& arguments);
+// The ids of the shown windows whose titles match the regular expression `titlePattern`.
+std::vector<std::string> ShownWindows(const std::string& display, const std::string& titlePattern);
 // The id of a shown window whose title matches the regular expression `titlePattern`; nothing
 // while none is shown.
 std::optional<std::string> ShownWindow(const std::string& display, const std::string& titlePattern);
+// Whether no shown window's title matches `titlePattern` within `timeout`.
+bool WaitForNoShownWindow(const std::string& display, const std::string& titlePattern,
+                          std::chrono::milliseconds timeout);
 // The same, once there is one within `timeout`.
 std::optional<std::string> WaitForShownWindow(const std::string& display,
                                               const std::string& titlePattern,
