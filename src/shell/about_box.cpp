@@ -103,7 +103,6 @@ QWidget* CreatePart(const PartDesign& design, QWidget* box) {
 
 AboutBox::AboutBox() : QDialog(nullptr) {
   setObjectName("frmAbout");
-  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

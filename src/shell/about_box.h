@@ -10,7 +10,7 @@ class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  // Modeless and without an owner; it destroys itself when closed.
+  // Modeless and without a parent window; the main window owns it while it is open.
   AboutBox();
 
   // Starts the system-information program, or says that there is none.

@@ -142,7 +142,6 @@ MainWindow::MainWindow(Program& program, NotificationIcon& trayIcon, SettingsWin
 MainWindow::~MainWindow() {
   trayIcon_.SetClickHandler({});
   trayIcon_.SetAreaLostHandler({});
-  delete aboutBox_;
 }
 
 void MainWindow::CreateElements() {
@@ -219,7 +218,12 @@ void MainWindow::RestoreFromTray() {
 }
 
 void MainWindow::ShowAboutBox() {
-  if (!aboutBox_) aboutBox_ = new AboutBox();
+  if (!aboutBox_) {
+    aboutBox_ = std::make_unique<AboutBox>();
+    // Closed by any means, the box goes once its own signal has been handled.
+    connect(aboutBox_.get(), &QDialog::finished, this,
+            [this] { aboutBox_.release()->deleteLater(); });
+  }
   aboutBox_->show();
   aboutBox_->raise();
   aboutBox_->activateWindow();

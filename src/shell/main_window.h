@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
+#include <memory>
 
 #include "platform/notification_icon.h"
 #include "receiver/program.h"
@@ -24,7 +24,7 @@ class MainWindow : public QMainWindow {
 
   void Redraw() { bindings_.Redraw(); }
   // The About box while it is open.
-  AboutBox* OpenAboutBox() const { return aboutBox_; }
+  AboutBox* OpenAboutBox() const { return aboutBox_.get(); }
   const TrayIcon& TrayIconData() const { return trayIconData_; }
   // Shows the window again, also when it was hidden in the tray, and takes the icon away.
   void RestoreFromTray();
@@ -44,7 +44,8 @@ class MainWindow : public QMainWindow {
   NotificationIcon& trayIcon_;
   SettingsWindow& settingsWindow_;
   ElementBindings bindings_;
-  QPointer<AboutBox> aboutBox_;
+  // Made at its opening and destroyed at its closing, so each opening shows its design anew.
+  std::unique_ptr<AboutBox> aboutBox_;
   TrayIcon trayIconData_;
 };
 

@@ -149,12 +149,13 @@ void SettingsWindow::CreateControls() {
   option1_ = findChild<QRadioButton*>("Option1");
   option2_ = findChild<QRadioButton*>("Option2");
   label6_ = findChild<QLabel*>("Label6");
+  command1_ = findChild<QPushButton*>("Command1");
+  command2_ = findChild<QPushButton*>("Command2");
   Fill(*combo1_, kCombo1Entries);
   Fill(*combo2_, kCombo2Entries);
   Fill(*combo3_, kCombo3Entries);
-  auto* ok = findChild<QPushButton*>("Command1");
-  ok->setDefault(true);
-  ok->setFocus();
+  command1_->setDefault(true);
+  command1_->setFocus();
 }
 
 void SettingsWindow::ConnectControls() {
@@ -166,10 +167,8 @@ void SettingsWindow::ConnectControls() {
   connect(combo3_->lineEdit(), &QLineEdit::textEdited, this,
           [&model](const QString& text) { model.TypeCombo3(text.toStdString()); });
   connect(option2_, &QRadioButton::clicked, this, [&model] { model.SelectOption1(false); });
-  connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this,
-          [this] { program_.OnDialogOk(); });
-  connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this,
-          &SettingsWindow::reject);
+  connect(command1_, &QPushButton::clicked, this, [this] { program_.OnDialogOk(); });
+  connect(command2_, &QPushButton::clicked, this, &SettingsWindow::reject);
 }
 
 void SettingsWindow::Draw() {
@@ -189,7 +188,7 @@ void SettingsWindow::Draw() {
   } else if (!isVisible()) {
     show();
     // Every showing starts with the focus on OK, as a freshly loaded dialog would.
-    findChild<QPushButton*>("Command1")->setFocus();
+    command1_->setFocus();
     BringForward();
   }
 }

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace gpsclock {
@@ -41,6 +42,8 @@ class SettingsWindow : public QDialog {
   QRadioButton* option1_ = nullptr;
   QRadioButton* option2_ = nullptr;
   QLabel* label6_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
 };
 
 }  // namespace gpsclock
