@@ -34,33 +34,27 @@ FrameEvent FrameAssembler::HandleReceivedChar(char received) {
 FrameEvent FrameAssembler::HandleStartByte(const StartByteArrival& arrival) {
   Store(frame::kStartByte);
   rxCount_ = 0;
+  FrameEvent event = FrameEvent::kStartByte;
   if (frameReady_ && !markTaken_) {
-    const std::int64_t sinceFrame = arrival.monotonicNs - waitingFrameStartNs_;
-    if (!arrival.tooOld && sinceFrame < kMarkAfterFrameNs - kMarkToleranceNs) {
-      // A stray start byte: the waiting frame lives on, and what follows is noise, not a frame.
-      return FrameEvent::kStartByte;
-    }
-    if (!arrival.tooOld && sinceFrame <= kMarkAfterFrameNs + kMarkToleranceNs) {
+    const std::int64_t sinceFrame = arrival.monotonicNs - waiting_.startNs;
+    if (arrival.tooOld || sinceFrame > kMarkAfterFrameNs + kMarkToleranceNs) {
+      frameReady_ = false;
+    } else if (sinceFrame >= kMarkAfterFrameNs - kMarkToleranceNs) {
       // A frame has one mark, even where it stays waiting (while synchronisation is off).
       markTaken_ = true;
-      Arm(arrival);
-      return FrameEvent::kMark;
+      event = FrameEvent::kMark;
     }
-    frameReady_ = false;
+    // Earlier it is a stray start byte: the waiting frame lives on.
   }
-  Arm(arrival);
-  return FrameEvent::kStartByte;
+  frameArmed_ = true;
+  frameStartNs_ = arrival.monotonicNs;
+  return event;
 }
 
 void FrameAssembler::Store(char received) {
   ++rxCount_;
   rxBuffer_[static_cast<std::size_t>(rxCount_)] = received;
   if (rxCount_ > kRxCountCap - 1) rxCount_ = kRxCountCap;
-}
-
-void FrameAssembler::Arm(const StartByteArrival& arrival) {
-  frameArmed_ = true;
-  frameStartNs_ = arrival.monotonicNs;
 }
 
 std::int16_t FrameAssembler::TwoDigitsAt(int position) const {
@@ -94,8 +88,8 @@ void FrameAssembler::DecodeFrame() {
 }
 
 GpsTime FrameAssembler::MarkTime() const {
-  GpsTime time = receivedTime_;
-  if (Status() != frame::kLocked) AdvanceOneSecond(time);
+  GpsTime time = waiting_.time;
+  if (!WaitingFrameLocked()) AdvanceOneSecond(time);
   return time;
 }
 
@@ -141,7 +135,7 @@ FrameEvent FrameAssembler::CheckFrameEnd() {
   label9_.SetCaption(std::string(&rxBuffer_[1], frame::kLastRawPosition));
   frameReady_ = Status() == frame::kLocked || Status() == frame::kNotLocked;
   frameArmed_ = false;
-  waitingFrameStartNs_ = frameStartNs_;
+  waiting_ = {receivedTime_, status_, frameStartNs_};
   markTaken_ = false;
   return FrameEvent::kAccepted;
 }

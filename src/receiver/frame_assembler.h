@@ -28,6 +28,13 @@ struct StartByteArrival {
   bool tooOld = false;
 };
 
+// An accepted frame while it waits for its mark.
+struct WaitingFrame {
+  GpsTime time;  // as decoded, a locked frame's already advanced
+  char status = 0;
+  std::int64_t startNs = 0;  // the dated arrival of its own start byte
+};
+
 class FrameAssembler {
  public:
   // Label9 shows each accepted frame.
@@ -46,15 +53,18 @@ class FrameAssembler {
   // The status letter of the last decoded frame.
   char Status() const { return status_; }
   const GpsTime& ReceivedTime() const { return receivedTime_; }
-  // The time of the mark that follows the waiting frame: ReceivedTime, which a locked frame has
-  // already advanced; an unlocked frame's second is added here, for the set only.
+  // The frame that waits for its mark. Line noise after a stray start byte may decode in the
+  // meantime, so the mark uses the waiting frame's own time and status.
+  const WaitingFrame& Waiting() const { return waiting_; }
+  bool WaitingFrameLocked() const { return waiting_.status == frame::kLocked; }
+  // The time of the waiting frame's mark: its time, which a locked frame has already advanced;
+  // an unlocked frame's second is added here, for the set only.
   GpsTime MarkTime() const;
 
  private:
   static constexpr int kRxBufferSlots = 101;
 
   void Store(char received);
-  void Arm(const StartByteArrival& arrival);
   void DecodeFrame();
   void AdvanceOneSecond(GpsTime& time) const;
   FrameEvent CheckFrameEnd();
@@ -70,9 +80,9 @@ class FrameAssembler {
   bool frameReady_ = false;
   // Slot n holds the n-th character after the start byte; 0 while none came.
   std::array<char, kRxBufferSlots> rxBuffer_{};
-  // The dated arrival of the current frame's start byte, and of the waiting frame's.
+  // The dated arrival of the current frame's start byte.
   std::int64_t frameStartNs_ = 0;
-  std::int64_t waitingFrameStartNs_ = 0;
+  WaitingFrame waiting_;
   bool markTaken_ = false;
 };
 

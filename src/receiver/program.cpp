@@ -66,15 +66,16 @@ void Program::HandleStartByte(const ByteArrival& arrival) {
 // nothing is drawn before it, and what the other steps change is only shown after the event.
 void Program::HandleMark(const ByteArrival& arrival) {
   const GpsTime markTime = assembler_.MarkTime();
+  const bool locked = assembler_.WaitingFrameLocked();
   const bool sync = sync_.SyncEnabled();
   if (sync) {
-    correction_.CorrectLocalClock(markTime, lockStatus_.Locked(), port_.BaudDelayMs());
+    correction_.CorrectLocalClock(markTime, locked, port_.BaudDelayMs());
     assembler_.DropWaitingFrame();
   }
-  if (lockStatus_.Locked()) samples_.SendMark(markTime, port_.CharacterNs(), arrival);
+  if (locked) samples_.SendMark(markTime, port_.CharacterNs(), arrival);
   ShowStartByte();
   if (sync) {
-    displays_.ShowGpsClock(assembler_.ReceivedTime());
+    displays_.ShowGpsClock(assembler_.Waiting().time);
     displays_.ShowLocalClockAtMark(correction_.LocalTime(), lockStatus_.SignalUnlocked());
   }
   displays_.KeepLocalClockRunning();

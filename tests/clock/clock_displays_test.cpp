@@ -171,6 +171,30 @@ INSTANTIATE_TEST_SUITE_P(
                     RephaseCase{"UnknownStatusFromStartUp", kAt9600, 'X', false, true}),
     [](const testing::TestParamInfo<RephaseCase>& info) { return info.param.name; });
 
+// A silent line or a lost port must not leave the last GPS time standing in bright green.
+TEST(MarkIndicators, NoStartByteForThreeSecondsShowsNoGpsTimeUntilTheNextOne) {
+  SimulatedProgram sim;
+  sim.Start(kAt9600);
+  SimulatedDevice device(sim.platform, CivilNanoseconds(2024, 5, 6, 12, 20, 0));
+  const MainWindowModel& window = sim.program.window;
+  const auto showsNoTime = [&window] {
+    return window.LDIS.Caption() == "   :  :  " && window.LDIS.Foreground() == kDarkGreen &&
+           window.LDISD.Foreground() == kDarkGreen;
+  };
+  device.Run(3);  // start bytes up to 3 s
+  device.Skip(2);
+  sim.platform.time.AdvanceTo(device.NextStart() - 1);  // just under 3 s of silence
+  EXPECT_EQ(window.LDIS.Caption(), " 12:20:03");
+  sim.platform.time.AdvanceBy(1);
+  EXPECT_TRUE(showsNoTime());
+
+  device.Run(2);  // a start byte, then the mark of its frame
+  EXPECT_EQ(window.LDIS.Foreground(), kBrightGreen);
+  EXPECT_EQ(window.LDIS.Caption(), " 12:20:07");
+  sim.platform.serial.LosePort();
+  EXPECT_TRUE(showsNoTime());
+}
+
 TEST(LocalClockDisplay, WhileUnlockedFollowsThePcClockEvery100Ms) {
   SimulatedProgram sim;
   sim.Start(kAt9600, CivilNanoseconds(2024, 5, 6, 12, 20, 0));

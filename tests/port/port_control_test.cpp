@@ -176,6 +176,33 @@ TEST(PortLost, WhileOpenShowsClosedAndTheToggleOpensItAgain) {
   EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
 }
 
+// A device pulled out and plugged back in: the program opens the port again by itself, every
+// 2 s, as long as the user did not close it; a port the user closed stays closed.
+TEST(PortLost, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsBackUnlessTheUserClosedIt) {
+  constexpr Nanoseconds kSecond = VirtualTime::kSecond;
+  SimulatedProgram sim;
+  sim.Start("4,1,0,5\r\n", kTwentyPastNoon);
+  sim.platform.serial.SetOpenFails(true);
+  sim.platform.serial.LosePort();
+  sim.platform.time.AdvanceBy(3 * kSecond);
+  EXPECT_EQ(Display(sim.program), kClosed);  // tried once at 2 s, the device still away
+
+  sim.platform.serial.SetOpenFails(false);
+  sim.platform.time.AdvanceBy(kSecond - 1);
+  EXPECT_EQ(Display(sim.program), kClosed);
+  sim.platform.time.AdvanceBy(1);
+  EXPECT_EQ(Display(sim.program), kOpen);  // at 4 s
+  EXPECT_TRUE(sim.platform.serial.IsOpen());
+  EXPECT_FALSE(sim.platform.PortRetry.IsEnabled());
+
+  sim.platform.serial.LosePort();
+  sim.program.OnDisconnectCommand();  // the user opens it at once...
+  sim.program.OnDisconnectCommand();  // ...and closes it
+  sim.platform.time.AdvanceBy(10 * kSecond);
+  EXPECT_EQ(Display(sim.program), kClosed);
+  EXPECT_FALSE(sim.platform.serial.IsOpen());
+}
+
 struct ReopenCase {
   const char* name;
   const char* config;

@@ -212,5 +212,42 @@ TEST_F(MarkAfterAFault, SlowestLineStillMarksEverySecond) {
   EXPECT_EQ(slow.platform.clock.Sets().size(), 9u);
 }
 
+struct StatusCase {
+  const char* name;
+  const char* config;
+  char status;
+  bool sets;
+
+  friend void PrintTo(const StatusCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class StatusLetter : public testing::TestWithParam<StatusCase> {};
+
+// A status letter damaged on the line (one flipped bit) keeps the lock status and skips the
+// locked frame's advance: the frame is shown, but its mark would set the clock a second behind.
+TEST_P(StatusLetter, DecidesWhetherTheFrameCanSetTheClock) {
+  const StatusCase& c = GetParam();
+  SimulatedProgram sim;
+  sim.Start(c.config, CivilNanoseconds(2024, 5, 7, 12, 20, 3));
+  const std::string frame = MakeFrame(2024, 5, 7, 12, 20, 5, c.status);
+  sim.platform.serial.Receive(frame.substr(0, 1));
+  sim.platform.serial.Receive(frame.substr(1));
+  EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
+  ReceiveMark(sim.platform);
+  const auto& sets = sim.platform.clock.Sets();
+  ASSERT_EQ(sets.size(), c.sets ? 1u : 0u);
+  if (c.sets) EXPECT_EQ(sets[0].record, CivilRecord(CivilNanoseconds(2024, 5, 7, 12, 20, 6, 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Letters, StatusLetter,
+    testing::Values(StatusCase{"LockedSets", "4,1,0,5\r\n", 'A', true},
+                    StatusCase{"UnlockedDoesNot", "4,1,0,5\r\n", 'V', false},
+                    StatusCase{"UnlockedSetsWhenSettingUnlocked", "4,1,1,5\r\n", 'V', true},
+                    StatusCase{"LowerCaseANever", "4,1,1,5\r\n", 'a', false},
+                    StatusCase{"CNever", "4,1,1,5\r\n", 'C', false},
+                    StatusCase{"AtSignNever", "4,1,1,5\r\n", '@', false}),
+    [](const testing::TestParamInfo<StatusCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace gpsclock

@@ -182,7 +182,7 @@ void ProgramInvariants::CheckClockSet(const SimulatedClock::SetCall& set) {
   const Nanoseconds step = askedTime - CivilNanoseconds(reading);
   const bool oneSecondAtMost =
       step == 0 || step == VirtualTime::kSecond || step == -VirtualTime::kSecond;
-  const bool outright = HoldsReceivedTime(asked, sim_.program.Assembler().ReceivedTime(),
+  const bool outright = HoldsReceivedTime(asked, sim_.program.Assembler().MarkTime(),
                                           sim_.program.Port().BaudDelayMs()) &&
                         std::abs(askedTime - set.before) < kOutrightSetReach;
   Expect(oneSecondAtMost || outright,
