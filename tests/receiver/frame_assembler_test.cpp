@@ -236,7 +236,9 @@ TEST_P(StatusLetter, DecidesWhetherTheFrameCanSetTheClock) {
   ReceiveMark(sim.platform);
   const auto& sets = sim.platform.clock.Sets();
   ASSERT_EQ(sets.size(), c.sets ? 1u : 0u);
-  if (c.sets) EXPECT_EQ(sets[0].record, CivilRecord(CivilNanoseconds(2024, 5, 7, 12, 20, 6, 1)));
+  if (c.sets) {
+    EXPECT_EQ(sets[0].record, CivilRecord(CivilNanoseconds(2024, 5, 7, 12, 20, 6, 1)));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
