@@ -1,7 +1,7 @@
 // Local time of the real clock in zones without and with daylight saving, and where a set from a
 // reading goes in the hours that a zone repeats or skips. New York and Berlin come from the
 // time-zone database (tzdata); the others are POSIX TZ rules.
-#include "platform/posix/local_time_conversion.h"
+#include "platform/posix/posix_local_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,20 @@
 // The PC's real clock, read and set through CLOCK_REALTIME in the local time zone.
 #pragma once
 
+#include <ctime>
 #include <optional>
 
 #include "platform/civil_time.h"
 #include "platform/local_clock.h"
 
 namespace gpsclock {
+
+// The local civil time `time` reads as in the zone the process has now (TZ or /etc/localtime),
+// to the nanosecond; nothing when it has no local time a record can hold.
+std::optional<Nanoseconds> LocalCivilTime(const timespec& time);
+
+// `time` moved on by `distance` (back when negative).
+timespec MovedBy(const timespec& time, Nanoseconds distance);
 
 class PosixLocalClock : public LocalClock {
  public:
