@@ -48,12 +48,7 @@ CorrectionDecision DecideCorrection(const LocalTimeRecord& reading, const GpsTim
       decision.kind = CorrectionKind::kNone;
       return decision;
     }
-    local.Hour = static_cast<std::uint16_t>(received.Hour);
-    local.Minute = static_cast<std::uint16_t>(received.Minute);
-    local.Second = static_cast<std::uint16_t>(received.Second);
-    local.Year = static_cast<std::uint16_t>(received.Year);
-    local.Month = static_cast<std::uint16_t>(received.Month);
-    local.Day = static_cast<std::uint16_t>(received.Day);
+    local = WithDateAndTime(local, received);
     local.Milliseconds = static_cast<std::uint16_t>(baudDelayMs);
     decision.kind = CorrectionKind::kOutright;
     return decision;

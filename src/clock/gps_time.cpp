@@ -13,4 +13,14 @@ bool IsRealTime(const GpsTime& time) {
          time.Minute >= 0 && time.Minute <= 59 && time.Second >= 0 && time.Second <= 59;
 }
 
+LocalTimeRecord WithDateAndTime(LocalTimeRecord record, const GpsTime& time) {
+  record.Year = static_cast<std::uint16_t>(time.Year);
+  record.Month = static_cast<std::uint16_t>(time.Month);
+  record.Day = static_cast<std::uint16_t>(time.Day);
+  record.Hour = static_cast<std::uint16_t>(time.Hour);
+  record.Minute = static_cast<std::uint16_t>(time.Minute);
+  record.Second = static_cast<std::uint16_t>(time.Second);
+  return record;
+}
+
 }  // namespace gpsclock

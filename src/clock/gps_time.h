@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/local_clock.h"
+
 namespace gpsclock {
 
 // Year is the full year.
@@ -20,5 +22,8 @@ struct GpsTime {
 
 // A date that exists and a time of day that clocks show.
 bool IsRealTime(const GpsTime& time);
+
+// `record` with the date and time of day of `time`; its milliseconds and day of week stay.
+LocalTimeRecord WithDateAndTime(LocalTimeRecord record, const GpsTime& time);
 
 }  // namespace gpsclock

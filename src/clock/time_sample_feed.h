@@ -18,9 +18,9 @@ class TimeSampleFeed {
  public:
   TimeSampleFeed(TimeSampleSink& sink, LogView& text1) : sink_(sink), text1_(text1) {}
 
-  // At a locked mark, after the clock was set: the start byte that arrived as `arrival` marked
-  // `markTime`, and reached the PC one character time later. A time that no clock shows is not
-  // sent.
+  // At a locked mark, after the clock was set: the start byte that arrived as `arrival` (dated
+  // back by the bytes behind it) marked `markTime`, and reached the PC one character time later.
+  // A time that no clock shows is not sent.
   void SendMark(const GpsTime& markTime, std::int64_t characterNs, const ByteArrival& arrival);
 
  private:

@@ -53,10 +53,12 @@ void Program::HandleReceivedChar(char received) {
 void Program::HandleStartByte(const ByteArrival& arrival) {
   constexpr std::int64_t kFreshForNs = 20'000'000;
   const std::int64_t characterNs = port_.CharacterNs();
-  const StartByteArrival dated{arrival.monotonicNs - arrival.bytesBehind * characterNs,
-                               arrival.bytesBehind > kFreshForNs / characterNs};
-  if (assembler_.HandleStartByte(dated) == FrameEvent::kMark) {
-    HandleMark(arrival);
+  ByteArrival dated = arrival;
+  dated.realtimeNs -= arrival.bytesBehind * characterNs;
+  dated.monotonicNs -= arrival.bytesBehind * characterNs;
+  const bool tooOld = arrival.bytesBehind > kFreshForNs / characterNs;
+  if (assembler_.HandleStartByte({dated.monotonicNs, tooOld}) == FrameEvent::kMark) {
+    HandleMark(dated);
   } else {
     ShowStartByte();
   }
