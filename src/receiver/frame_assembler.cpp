@@ -2,8 +2,11 @@
 // 11-12 minute, 13-14 second, 15 status (A locked, V not locked), 39-40 CR LF.
 #include "receiver/frame_assembler.h"
 
+#include <charconv>
+
 #include "clock/clock_correction.h"
 #include "clock/clock_displays.h"
+#include "port/baud_table.h"
 #include "receiver/lock_log.h"
 #include "receiver/program.h"
 
@@ -40,6 +43,27 @@ bool HasDateAndTimeDigits(const ReceiverState& state) {
   return true;
 }
 
+// A locked mark goes to the time server after the set, never before: the start byte's stamp was
+// read before the set, so the set cannot spoil the sample. The true time at the stamp is the
+// mark's time plus the start byte's 10 bits on the line.
+void SendTimeSample(Program& program) {
+  const auto baud = LookUpBaudCode(program.settings.BaudCode);
+  if (!program.state.Locked || !baud) return;
+  int speed = 0;
+  std::from_chars(baud->speedText.data(), baud->speedText.data() + baud->speedText.size(), speed);
+  if (speed <= 0) return;
+  const GpsTime& received = program.state.ReceivedTime;
+  LocalTimeRecord markTime;
+  markTime.Year = static_cast<std::uint16_t>(received.Year);
+  markTime.Month = static_cast<std::uint16_t>(received.Month);
+  markTime.Day = static_cast<std::uint16_t>(received.Day);
+  markTime.Hour = static_cast<std::uint16_t>(received.Hour);
+  markTime.Minute = static_cast<std::uint16_t>(received.Minute);
+  markTime.Second = static_cast<std::uint16_t>(received.Second);
+  const std::int64_t lineDelayNs = 10'000'000'000LL / speed;
+  program.platform.timeServer.Send(markTime, lineDelayNs, program.platform.serial.InputArrival());
+}
+
 bool IsLeapYear(std::int16_t year) {
   return year % 4 == 0;
 }  // exact for 2000..2099
@@ -74,6 +98,7 @@ void HandleFrameStart(Program& program) {
     return;
   }
   CorrectLocalClock(program);
+  SendTimeSample(program);
   state.FrameReady = false;
   ShowGpsClock(program);
   ShowLocalClockAtMark(program);

@@ -9,6 +9,7 @@
 #include "platform/local_clock.h"
 #include "platform/program_files.h"
 #include "platform/serial_layer.h"
+#include "platform/time_sample_sink.h"
 #include "platform/ui_timer.h"
 #include "receiver/failure_notice.h"
 #include "receiver/receiver_state.h"
@@ -24,6 +25,8 @@ struct PlatformServices {
   // One-shot: an accepted frame whose mark has not come in time goes stale.
   UiTimer& FrameExpiry;
   ProgramFiles& files;
+  // Takes each locked mark as a sample of the true time.
+  TimeSampleSink& timeServer;
 };
 
 struct Program {

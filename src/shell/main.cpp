@@ -1,6 +1,7 @@
 // The program's entry point: the real platform, the core and the windows, then the event loop.
 #include <QApplication>
 
+#include "platform/posix/chrony_sample_socket.h"
 #include "platform/posix/directory_files.h"
 #include "platform/posix/posix_local_clock.h"
 #include "platform/posix/program_directory.h"
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
   QtUiTimer timer2(kTimerPeriodMs, true);
   QtUiTimer frameExpiry(kTimerPeriodMs, false);
   DirectoryFiles files(programDirectory);
-  Program program({serial, clock, timer1, timer2, frameExpiry, files});
+  ChronySampleSocket timeServer(programDirectory);
+  Program program({serial, clock, timer1, timer2, frameExpiry, files, timeServer});
 
   QtNotificationIcon trayIcon(GlobeIcon());
   DesktopShell shell(program, trayIcon);

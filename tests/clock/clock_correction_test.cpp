@@ -165,7 +165,7 @@ TEST_P(DayOfWeekAtTheMark, IsPassedOnAsRead) {
   SimulatedPlatform platform;
   ClockWithOwnDayOfWeek clock(platform.clock, 4);  // Thursday, on a Monday
   Program program({platform.serial, clock, platform.Timer1, platform.Timer2, platform.FrameExpiry,
-                   platform.files});
+                   platform.files, platform.timeServer});
   platform.files.Put("config.cfg", kAt9600);
   program.StartUp();
 

@@ -149,6 +149,31 @@ TEST_P(DriftingPcClock, IsHeldWithinWhatItDriftsInASecond) {
   }
 }
 
+// The time server gets each locked mark after its set, dated by the PC clock as it read when the
+// start byte arrived, before that set moved it.
+TEST(ClockDiscipline, EveryLockedMarkGoesToTheTimeServerWithItsStampFromBeforeTheSet) {
+  SimulatedProgram sim;
+  const Nanoseconds gpsAtStart = CivilNanoseconds(2024, 5, 6, 12, 20, 0);
+  sim.Start(kAt9600, gpsAtStart - 3 * kSecond);
+  SimulatedDevice device(sim.platform, gpsAtStart);
+  device.Run(4, 'A');
+  device.Run(3, 'V');
+
+  const auto& sets = sim.platform.clock.Sets();
+  const auto& samples = sim.platform.timeServer.Samples();
+  ASSERT_EQ(samples.size(), 4u);  // the marks that follow the four locked frames
+  for (std::size_t mark = 0; mark < samples.size(); ++mark) {
+    const auto& sample = samples[mark];
+    LocalTimeRecord expectedMark = CivilRecord(gpsAtStart + sets[mark].at);
+    expectedMark.DayOfWeek = 0;
+    EXPECT_EQ(sample.markTime, expectedMark) << "mark " << mark;
+    EXPECT_EQ(sample.lineDelayNs, 1'041'666) << "mark " << mark;
+    EXPECT_EQ(sample.arrival.realtimeNs, sets[mark].before) << "mark " << mark;
+    EXPECT_EQ(sample.arrival.monotonicNs, sets[mark].at) << "mark " << mark;
+    EXPECT_EQ(sample.arrival.bytesBehind, 0) << "mark " << mark;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Rates, DriftingPcClock,
                          testing::Values(DriftCase{"FiveHundredPpmFast", 500},
                                          DriftCase{"FiveHundredPpmSlow", -500}),

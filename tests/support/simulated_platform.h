@@ -6,6 +6,7 @@
 
 #include "platform/simulated/simulated_clock.h"
 #include "platform/simulated/simulated_files.h"
+#include "platform/simulated/simulated_sample_sink.h"
 #include "platform/simulated/simulated_serial.h"
 #include "platform/simulated/simulated_timer.h"
 #include "platform/simulated/virtual_time.h"
@@ -22,8 +23,11 @@ struct SimulatedPlatform {
   SimulatedTimer Timer2{time, 100, true};
   SimulatedTimer FrameExpiry{time, 1500, false};
   SimulatedFiles files;
+  SimulatedSampleSink timeServer;
 
-  PlatformServices Services() { return {serial, clock, Timer1, Timer2, FrameExpiry, files}; }
+  PlatformServices Services() {
+    return {serial, clock, Timer1, Timer2, FrameExpiry, files, timeServer};
+  }
 };
 
 // The platform and the program on it; the program is not started until a test says so.
