@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <ctime>
 #include <thread>
 
 #include "checked_scenario.h"
@@ -22,26 +21,10 @@ constexpr std::chrono::seconds kTimeout{30};
 constexpr int kFrames = 24;
 constexpr double kOffsetLimitSeconds = 0.002;
 
-// The device's clock and the fake PC clock both on the machine's clock, so that the stamps of the
-// samples are times chronyd sees as now. Taken early in a second, so the plan's reading of the
-// machine's clock falls in the same second.
-std::int64_t MachineSecondNow() {
-  timespec now{};
-  do {
-    clock_gettime(CLOCK_REALTIME, &now);
-    if (now.tv_nsec >= 500'000'000) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  } while (now.tv_nsec >= 500'000'000);
-  return now.tv_sec;
-}
-
 TEST(TimeServerTest, ChronySelectsTheMarksAsSourceGpsAndServesThemAtStratumOne) {
   if (geteuid() != 0) GTEST_SKIP() << "chronyd starts only as root";
   if (access("/usr/sbin/chronyd", X_OK) != 0) GTEST_SKIP() << "chrony is not installed";
-  Scenario scenario;
-  scenario.gpsSeconds = MachineSecondNow();
-  scenario.programStartsAtOnce = false;
-  scenario.simulatorOptions = {"--frames", std::to_string(kFrames)};
-  ScenarioRun run(scenario);
+  ScenarioRun run(ChronyScenario({"--frames", std::to_string(kFrames)}));
   ChronyServer chrony(run.Folder());
   ASSERT_TRUE(chrony.WaitUntilServing(kTimeout)) << chrony.Messages();
   ASSERT_TRUE(run.StartProgram()) << run.StartProblem();
@@ -53,7 +36,7 @@ TEST(TimeServerTest, ChronySelectsTheMarksAsSourceGpsAndServesThemAtStratumOne) 
     gps = chrony.Source("GPS");
   } while ((!gps || gps->state != '*') && std::chrono::steady_clock::now() < deadline);
   ASSERT_TRUE(gps.has_value()) << chrony.Messages();
-  EXPECT_EQ(gps->state, '*') << chrony.SourceStats();
+  EXPECT_EQ(gps->state, '*') << chrony.Report("sourcestats");
   EXPECT_GT(gps->reach, 0);
   EXPECT_LT(std::abs(gps->offsetSeconds), kOffsetLimitSeconds) << chrony.Messages();
   const auto answer = QueryNtpServer(chrony.NtpPort());

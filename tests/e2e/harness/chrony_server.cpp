@@ -64,6 +64,15 @@ std::string ReadWhole(const std::string& path) {
 
 }  // namespace
 
+Scenario ChronyScenario(const std::vector<std::string>& simulatorOptions) {
+  Scenario scenario;
+  scenario.gpsSeconds = MachineSecondNow();
+  scenario.setSucceeds = false;
+  scenario.programStartsAtOnce = false;
+  scenario.simulatorOptions = simulatorOptions;
+  return scenario;
+}
+
 ChronyServer::ChronyServer(const ProgramFolder& folder)
     : folder_(folder.TestFile(kChronyFolder)),
       refclockSocket_(folder.Path("chrony.sock")),
@@ -85,8 +94,7 @@ bool ChronyServer::WaitUntilServing(std::chrono::milliseconds timeout) {
     if (!chronyd_->Running() || std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(kPollInterval);
   }
-  return chown(refclockSocket_.c_str(), 0, ProgramGroup()) == 0 &&
-         chmod(refclockSocket_.c_str(), 0775) == 0;
+  return OpenSocketToProgramGroup(refclockSocket_);
 }
 
 // CSV lines such as "#,*,GPS,0,0,377,1,0.000243179,0.000391344,0.000100000": mode, state, name,
@@ -106,8 +114,26 @@ std::optional<ChronySource> ChronyServer::Source(const std::string& refid) const
   return {};
 }
 
-std::string ChronyServer::SourceStats() const {
-  return Chronyc("sourcestats", false).value_or("");
+std::string ChronyServer::Report(const std::string& command) const {
+  return Chronyc(command, false).value_or("");
+}
+
+// Lines such as "2026-12-09 04:12:16.000138 GPS 0 N 0 -4.000000e-04 -4.000000e-04 1.000e-04":
+// date, time, refid, driver poll, leap, pulse, raw offset, cooked offset, dispersion. The lines
+// of the filter's results have "-" for the driver poll and no raw offset.
+std::vector<double> ChronyServer::RawSampleOffsets(const std::string& refid) const {
+  std::istringstream lines(ReadWhole(folder_ + "/refclocks.log"));
+  std::vector<double> offsets;
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream cells(line);
+    std::vector<std::string> fields;
+    for (std::string cell; cells >> cell;) fields.push_back(cell);
+    if (fields.size() == 9 && fields[2] == refid && fields[3] != "-") {
+      offsets.push_back(std::stod(fields[6]));
+    }
+  }
+  return offsets;
 }
 
 std::string ChronyServer::Messages() const {

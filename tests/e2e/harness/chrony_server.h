@@ -7,9 +7,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "harness/child_process.h"
 #include "harness/program_folder.h"
+#include "harness/scenario.h"
 
 namespace gpsclock::e2e {
 
@@ -19,6 +21,13 @@ struct ChronySource {
   int reach = 0;             // the reach register, 0..255
   double offsetSeconds = 0;  // the last measured offset of the local clock from the source
 };
+
+// A run whose marks chronyd can take: the device's clock and the fake PC clock both on the
+// machine's clock, which chronyd reads, so that the samples' stamps are times chronyd sees as
+// now. A set would move the program's fake clock away from chronyd's, so none succeeds: the clock
+// is left free, and chronyd serves the time it measures against it. The program is started by
+// the test, once chronyd serves.
+Scenario ChronyScenario(const std::vector<std::string>& simulatorOptions);
 
 class ChronyServer {
  public:
@@ -30,8 +39,11 @@ class ChronyServer {
   std::uint16_t NtpPort() const { return ntpPort_; }
   // The source with `refid` in `chronyc sources`; nothing when chronyc does not list it.
   std::optional<ChronySource> Source(const std::string& refid) const;
-  // `chronyc sourcestats` as chronyc prints it.
-  std::string SourceStats() const;
+  // What chronyc prints for `command`, such as "sourcestats"; empty when it fails.
+  std::string Report(const std::string& command) const;
+  // The raw offsets (true minus system time, seconds) of the samples of `refid` chronyd took, in
+  // the order of its reference-clock log.
+  std::vector<double> RawSampleOffsets(const std::string& refid) const;
   // What chronyd printed, and its log of the samples.
   std::string Messages() const;
 
