@@ -3,6 +3,6 @@
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
                 libgl-dev fonts-arphic-gbsn00lp)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool trayer clang-14 libclang-rt-14-dev util-linux procps
-               tzdata)
+               tzdata chrony)
 # Building the Debian package (dpkg-shlibdeps) and checking it.
 PACKAGE_PACKAGES=(dpkg-dev file libcap2-bin adduser lintian desktop-file-utils appstream systemd man-db)

@@ -1,7 +1,10 @@
 // bench_latency: how close to the second mark the real program sets the clock, what it costs the
 // machine, and how fast its window comes up. Runs the program unprivileged with the tests' fake
 // clock, as the black-box tests do; the machine's clock is never set. With no argument it runs
-// every part (about two minutes); "marks", "minute" or "window" runs one.
+// every part but chrony (about two minutes); "marks", "minute", "window", "stamp" or "chrony"
+// (five and a half minutes with a private chronyd) runs one.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -11,6 +14,7 @@
 #include "distribution.h"
 #include "mark_latency.h"
 #include "resource_use.h"
+#include "time_server_figures.h"
 #include "window_start.h"
 
 namespace {
@@ -20,6 +24,7 @@ using namespace gpsclock::bench;
 constexpr int kMarkFrames = 331;  // 330 marks
 constexpr int kResourceSeconds = 60;
 constexpr int kWindowStarts = 5;
+constexpr int kChronySeconds = 330;
 
 // Other work on the machine spoils the figures: each part says how busy the machine was.
 std::string LoadAverage() {
@@ -69,6 +74,39 @@ bool RunWindow() {
   return Report(starts.problems);
 }
 
+bool RunStamp() {
+  const std::string load = LoadAverage();
+  const StampLatencies stamps = MeasureStampToSet(kMarkFrames);
+  std::printf("start byte's arrival stamp to clock_settime, frames back to back (%s): %s\n",
+              load.c_str(), Describe(Summarise(stamps.latenciesNs), "marks").c_str());
+  return Report(stamps.problems);
+}
+
+// The spread of the samples' offsets about their mean, in seconds.
+double StandardDeviation(const std::vector<double>& values) {
+  double mean = 0;
+  for (const double value : values) mean += value / static_cast<double>(values.size());
+  double squares = 0;
+  for (const double value : values) squares += (value - mean) * (value - mean);
+  return values.size() > 1 ? std::sqrt(squares / static_cast<double>(values.size() - 1)) : 0;
+}
+
+// Runs for kChronySeconds, so it is left out of the default run.
+bool RunChrony() {
+  const std::string load = LoadAverage();
+  const ChronyJitter jitter = MeasureChronyJitter(kChronySeconds);
+  std::vector<std::int64_t> offsetsNs;
+  for (const double offset : jitter.rawOffsets) offsetsNs.push_back(std::llround(offset * 1e9));
+  std::printf(
+      "%d s of samples once a second to chronyd -x (%s, then %s):\n%s%s"
+      "raw sample offsets: standard deviation %.3f ms; lowest %.3f ms, %s\n",
+      kChronySeconds, load.c_str(), LoadAverage().c_str(), jitter.sources.c_str(),
+      jitter.sourceStats.c_str(), StandardDeviation(jitter.rawOffsets) * 1e3,
+      offsetsNs.empty() ? 0.0 : *std::min_element(offsetsNs.begin(), offsetsNs.end()) / 1e6,
+      Describe(Summarise(offsetsNs), "samples").c_str());
+  return Report(jitter.problems);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,12 +114,15 @@ int main(int argc, char* argv[]) {
   if (part == "marks") return RunMarks() ? 0 : 1;
   if (part == "minute") return RunMinute() ? 0 : 1;
   if (part == "window") return RunWindow() ? 0 : 1;
+  if (part == "stamp") return RunStamp() ? 0 : 1;
+  if (part == "chrony") return RunChrony() ? 0 : 1;
   if (!part.empty()) {
-    std::fprintf(stderr, "usage: bench_latency [marks|minute|window]\n");
+    std::fprintf(stderr, "usage: bench_latency [marks|minute|window|stamp|chrony]\n");
     return 2;
   }
   const bool marks = RunMarks();
   const bool minute = RunMinute();
   const bool window = RunWindow();
-  return marks && minute && window ? 0 : 1;
+  const bool stamp = RunStamp();
+  return marks && minute && window && stamp ? 0 : 1;
 }

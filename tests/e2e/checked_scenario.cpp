@@ -67,4 +67,12 @@ std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames
   return asked;
 }
 
+std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
+  const SentFrame* last = &frames.front();
+  for (const SentFrame& frame : frames) {
+    if (frame.startByteMonotonicNs <= monotonicNs) last = &frame;
+  }
+  return last->second * kNanosecondsPerSecond + monotonicNs - last->startByteMonotonicNs;
+}
+
 }  // namespace gpsclock::e2e

@@ -35,6 +35,10 @@ testing::AssertionResult AskedFor(std::int64_t askedNs, std::int64_t expectedNs)
 testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
                                       const std::vector<std::int64_t>& expectedNs);
 
+// The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second, so it
+// is the time of the start byte sent last before it and what passed since.
+std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
+
 // The sets a program with a PC clock less than 10 s off must ask for: at every start byte that
 // follows a locked frame received whole, the received time plus the line delay. Only frames whose
 // start byte came after `sinceNs` (CLOCK_MONOTONIC) count as received, and only a frame numbered

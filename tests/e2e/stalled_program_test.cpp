@@ -14,15 +14,6 @@ namespace {
 constexpr std::chrono::seconds kTimeout{20};
 constexpr std::int64_t kMostErrorNs = 5 * kNanosecondsPerMillisecond;
 
-// The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second.
-std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
-  const SentFrame* latest = &frames.front();
-  for (const SentFrame& frame : frames) {
-    if (frame.startByteMonotonicNs <= monotonicNs) latest = &frame;
-  }
-  return latest->second * kNanosecondsPerSecond + (monotonicNs - latest->startByteMonotonicNs);
-}
-
 TEST(StalledProgramTest, StartBytesThatWaitedNeverSetTheClock) {
   Scenario scenario;
   scenario.pcAheadSeconds = -3;

@@ -23,16 +23,6 @@ constexpr std::int64_t kLineDelayNs = 1'041'667;  // the start byte at 9600 baud
 constexpr std::int64_t kStampNs = 1'714'969'200'250'000'000;
 constexpr LocalTimeRecord kMark{2024, 5, 1, 6, 12, 20, 0, 0};
 
-// chrony's struct sock_sample, as chronyd reads it.
-struct ReceivedSample {
-  timeval tv;
-  double offset;
-  int pulse;
-  int leap;
-  int pad;
-  int magic;
-};
-
 // A bound datagram socket, as chronyd's SOCK reference clock makes it.
 class ListeningSocket {
  public:
@@ -48,8 +38,8 @@ class ListeningSocket {
   ListeningSocket& operator=(const ListeningSocket&) = delete;
 
   // The datagram waiting, when it is one of the expected size.
-  std::optional<ReceivedSample> Take() const {
-    ReceivedSample sample{};
+  std::optional<ChronySockSample> Take() const {
+    ChronySockSample sample{};
     const ssize_t length = recv(descriptor_, &sample, sizeof sample + 1, MSG_DONTWAIT);
     if (length != static_cast<ssize_t>(sizeof sample)) return {};
     return sample;
@@ -79,7 +69,7 @@ class ChronySampleSocketTest : public testing::Test {
 };
 
 TEST_F(ChronySampleSocketTest, SendsTheStampAndTrueMinusSystemTimeInChronysLayout) {
-  static_assert(sizeof(ReceivedSample) == 40);
+  static_assert(sizeof(ChronySockSample) == 40, "the layout chronyd reads on x86-64");
   const ListeningSocket chronyd(ProgramSocket());
   ASSERT_EQ(sink_.Send(kMark, kLineDelayNs, arrival_), SampleResult::kSent);
   const auto sample = chronyd.Take();
@@ -90,7 +80,7 @@ TEST_F(ChronySampleSocketTest, SendsTheStampAndTrueMinusSystemTimeInChronysLayou
   EXPECT_DOUBLE_EQ(sample->offset, 0.001041667 - 0.25);
   EXPECT_EQ(sample->pulse, 0);
   EXPECT_EQ(sample->leap, 0);
-  EXPECT_EQ(sample->magic, 0x534f434b);
+  EXPECT_EQ(sample->magic, 0x534f434b);  // "SOCK"
 }
 
 TEST_F(ChronySampleSocketTest, OffsetKeepsTheStampsSubMicrosecondsOutOfBothSides) {

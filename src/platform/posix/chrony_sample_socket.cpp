@@ -1,10 +1,9 @@
-// The datagram is chrony's struct sock_sample (refclock_sock.c) in the native layout. The socket
-// is made once and never blocks: a server that does not take a sample at once has refused it.
+// The socket is made once and never blocks: a server that does not take a sample at once has
+// refused it.
 #include "platform/posix/chrony_sample_socket.h"
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -18,18 +17,6 @@ namespace {
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr std::int64_t kNsPerMicrosecond = 1'000;
 constexpr std::int64_t kNsPerMillisecond = 1'000'000;
-constexpr int kChronySampleMagic = 0x534f434b;
-
-struct ChronySockSample {
-  timeval tv;     // the system time of the measurement
-  double offset;  // true time minus system time, seconds
-  int pulse;      // 0: a whole sample, not a pulse
-  int leap;       // 0: no leap second announced
-  int _pad;
-  int magic;
-};
-static_assert(sizeof(timeval) != 16 || sizeof(ChronySockSample) == 40,
-              "chrony reads 40 bytes where timeval has 64-bit fields");
 
 // Nanoseconds of a local civil time since 1970-01-01 00:00:00 of the same calendar; no zone rule.
 std::int64_t CivilNs(int year, unsigned month, unsigned day, int hour, int minute, int second) {

@@ -3,6 +3,8 @@
 // /run/chrony.gpsclock.sock when that exists.
 #pragma once
 
+#include <sys/time.h>
+
 #include <string>
 
 #include "platform/time_sample_sink.h"
@@ -12,6 +14,19 @@ namespace gpsclock {
 // chronyd's refclock SOCK path that the shipped chrony setup uses.
 inline constexpr char kSystemChronySocket[] = "/run/chrony.gpsclock.sock";
 inline constexpr char kProgramChronySocketName[] = "chrony.sock";
+
+// chrony's struct sock_sample (refclock_sock.c) in the native layout: 40 bytes on x86-64.
+struct ChronySockSample {
+  timeval tv;     // the system time of the measurement
+  double offset;  // true time minus system time, seconds
+  int pulse;      // 0: a whole sample, not a pulse
+  int leap;       // 0: no leap second announced
+  int _pad;
+  int magic;  // kChronySampleMagic
+};
+static_assert(sizeof(timeval) != 16 || sizeof(ChronySockSample) == 40,
+              "chrony reads 40 bytes where timeval has 64-bit fields");
+inline constexpr int kChronySampleMagic = 0x534f434b;
 
 class ChronySampleSocket : public TimeSampleSink {
  public:

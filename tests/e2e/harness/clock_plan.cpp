@@ -1,7 +1,9 @@
 // The machine's clock is read here and nowhere set.
 #include "harness/clock_plan.h"
 
+#include <chrono>
 #include <ctime>
+#include <thread>
 
 namespace gpsclock::e2e {
 
@@ -27,6 +29,15 @@ int UtcMinute(std::int64_t nanoseconds) {
   std::tm utc{};
   gmtime_r(&seconds, &utc);
   return utc.tm_min;
+}
+
+std::int64_t MachineSecondNow() {
+  timespec now{};
+  for (;;) {
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_nsec < kNanosecondsPerSecond / 2) return now.tv_sec;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
 }
 
 std::int64_t MonotonicNs() {

@@ -22,6 +22,9 @@ ClockPlan PlanClocks(std::int64_t gpsSeconds, std::int64_t pcAheadSeconds);
 // unless a scenario names another.
 std::int64_t UtcSeconds(int year, int month, int day, int hour, int minute, int second);
 int UtcMinute(std::int64_t nanoseconds);
+// The machine's clock in whole seconds, read in the first half of a second (waiting for the next
+// one if need be), so that a plan made at once reads the same second.
+std::int64_t MachineSecondNow();
 // CLOCK_MONOTONIC now, in nanoseconds: the clock of the stamps in the simulator's frame log and in
 // the fake clock's record.
 std::int64_t MonotonicNs();

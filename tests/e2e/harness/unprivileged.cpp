@@ -1,6 +1,7 @@
 // setpriv keeps the process id when it executes the program, so the tests watch the program itself.
 #include "harness/unprivileged.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gpsclock::e2e {
@@ -32,6 +33,10 @@ std::vector<std::string> UnprivilegedPrefix() {
           "--bounding-set=-all",
           "--no-new-privs",
           "--"};
+}
+
+bool OpenSocketToProgramGroup(const std::string& path) {
+  return chown(path.c_str(), geteuid(), ProgramGroup()) == 0 && chmod(path.c_str(), 0775) == 0;
 }
 
 }  // namespace gpsclock::e2e

@@ -15,5 +15,8 @@ gid_t ProgramGroup();
 // What goes before the program's path on its command line: setpriv dropping root, every
 // capability and the right to gain any, when the tests run as root; nothing otherwise.
 std::vector<std::string> UnprivilegedPrefix();
+// Lets the program's group write to the socket at `path`, as the shipped chrony drop-in does for
+// the program's users. Whether it could.
+bool OpenSocketToProgramGroup(const std::string& path);
 
 }  // namespace gpsclock::e2e
