@@ -241,6 +241,7 @@ void Soak::EndOfSecond(std::int64_t second) {
   sim_.platform.Timer1.ClearRecords();
   sim_.platform.Timer2.ClearRecords();
   sim_.platform.FrameExpiry.ClearRecords();
+  sim_.platform.timeServer.ClearSamples();
   accuracy_.EndOfSecond(second);
   const std::size_t pending = sim_.platform.time.PendingActions();
   mostPendingActions_ = std::max(mostPendingActions_, pending);
