@@ -25,6 +25,7 @@ constexpr int kMarkFrames = 331;  // 330 marks
 constexpr int kResourceSeconds = 60;
 constexpr int kWindowStarts = 5;
 constexpr int kChronySeconds = 330;
+constexpr std::int64_t kOutlierNs = 5'000'000;
 
 // Other work on the machine spoils the figures: each part says how busy the machine was.
 std::string LoadAverage() {
@@ -99,11 +100,17 @@ bool RunChrony() {
   for (const double offset : jitter.rawOffsets) offsetsNs.push_back(std::llround(offset * 1e9));
   std::printf(
       "%d s of samples once a second to chronyd -x (%s, then %s):\n%s%s"
-      "raw sample offsets: standard deviation %.3f ms; lowest %.3f ms, %s\n",
+      "raw sample offsets: standard deviation %.3f ms; lowest %.3f ms, %s; the simulator's start "
+      "bytes at most %.3f ms late\n",
       kChronySeconds, load.c_str(), LoadAverage().c_str(), jitter.sources.c_str(),
       jitter.sourceStats.c_str(), StandardDeviation(jitter.rawOffsets) * 1e3,
       offsetsNs.empty() ? 0.0 : *std::min_element(offsetsNs.begin(), offsetsNs.end()) / 1e6,
-      Describe(Summarise(offsetsNs), "samples").c_str());
+      Describe(Summarise(offsetsNs), "samples").c_str(), jitter.simulatorLatestNs / 1e6);
+  for (std::size_t index = 0; index < offsetsNs.size(); ++index) {
+    if (std::llabs(offsetsNs[index]) > kOutlierNs) {
+      std::printf("  sample %zu: %.3f ms\n", index + 1, offsetsNs[index] / 1e6);
+    }
+  }
   return Report(jitter.problems);
 }
 

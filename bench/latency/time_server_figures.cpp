@@ -8,6 +8,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <thread>
@@ -78,13 +79,18 @@ ChronyJitter MeasureChronyJitter(int seconds) {
   ScenarioRun run(ChronyScenario({"--duration", std::to_string(seconds)}));
   ChronyServer chrony(run.Folder());
   if (!chrony.WaitUntilServing(kServingTimeout))
-    return {{}, {}, {}, {"chronyd: " + chrony.Messages()}};
-  if (!run.StartProgram()) return {{}, {}, {}, {run.StartProblem()}};
+    return {{}, {}, {}, 0, {"chronyd: " + chrony.Messages()}};
+  if (!run.StartProgram()) return {{}, {}, {}, 0, {run.StartProblem()}};
   // Finish waits only so long for the simulator to end.
   run.Simulator().WaitForFrames(seconds - 1, std::chrono::seconds(seconds + 30));
   const ScenarioOutcome outcome = run.Finish();
   ChronyJitter jitter{chrony.Report("sources"), chrony.Report("sourcestats"),
-                      chrony.RawSampleOffsets("GPS"), SafetyProblems(outcome.clock)};
+                      chrony.RawSampleOffsets("GPS"), 0, SafetyProblems(outcome.clock)};
+  for (std::size_t index = 1; index < outcome.frames.size(); ++index) {
+    const std::int64_t gap =
+        outcome.frames[index].startByteMonotonicNs - outcome.frames[index - 1].startByteMonotonicNs;
+    jitter.simulatorLatestNs = std::max(jitter.simulatorLatestNs, gap - kNanosecondsPerSecond);
+  }
   if (!chrony.Source("GPS")) jitter.problems.push_back("chronyd lists no source GPS");
   if (!outcome.simulatorEnded) jitter.problems.push_back("the simulator did not end");
   return jitter;

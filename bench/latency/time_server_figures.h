@@ -12,6 +12,9 @@ struct ChronyJitter {
   std::string sources;             // `chronyc sources` at the end
   std::string sourceStats;         // `chronyc sourcestats` at the end: its Std Dev is the jitter
   std::vector<double> rawOffsets;  // every sample as chronyd took it, seconds
+  // The simulator's own lateness: the largest gap between two start bytes beyond one second. A
+  // sample far off while this is small was made late by the program's side.
+  std::int64_t simulatorLatestNs = 0;
   std::vector<std::string> problems;
 };
 

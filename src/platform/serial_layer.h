@@ -8,8 +8,6 @@
 
 namespace gpsclock {
 
-// Event codes of a receive notification. Only kReceive carries data; kPortLost tells that the
-// device went away and the layer has already closed the port.
 // When and how the byte of a kReceive notification arrived, read right after the read that
 // returned it.
 struct ByteArrival {
@@ -21,6 +19,8 @@ struct ByteArrival {
   std::int32_t bytesBehind = 0;
 };
 
+// Event codes of a receive notification. Only kReceive carries data; kPortLost tells that the
+// device went away and the layer has already closed the port.
 enum class CommEvent : std::int16_t {
   kReceive = 2,
   kPortLost = 1012,

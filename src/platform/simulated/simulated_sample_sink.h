@@ -27,6 +27,7 @@ class SimulatedSampleSink : public TimeSampleSink {
   void SetAnswer(SampleResult answer) { answer_ = answer; }
   // Every sample given, taken or not, in order.
   const std::vector<Sample>& Samples() const { return samples_; }
+  // Forgets the samples so far, for a long run that has looked at them.
   void ClearSamples() { samples_.clear(); }
 
  private:
