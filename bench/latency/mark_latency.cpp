@@ -38,9 +38,9 @@ MarkLatencies JoinMarks(const ScenarioOutcome& outcome) {
   return result;
 }
 
-MarkLatencies MeasureFastMarkLatencies(int frames) {
+MarkLatencies MeasureMarkLatencies(int frames) {
   Scenario scenario = MarkScenario();
-  scenario.simulatorOptions = {"--fast", "--frames", std::to_string(frames)};
+  scenario.simulatorOptions = {"--frames", std::to_string(frames)};
   ScenarioRun run(scenario);
   if (!run.Started()) return {{}, {run.StartProblem()}};
   return JoinMarks(run.Finish());

@@ -20,7 +20,8 @@ struct MarkLatencies {
 e2e::Scenario MarkScenario();
 // Pairs each set of a run of MarkScenario with the start byte of its frame.
 MarkLatencies JoinMarks(const e2e::ScenarioOutcome& outcome);
-// Frames back to back, `frames` - 1 marks.
-MarkLatencies MeasureFastMarkLatencies(int frames);
+// Frames once a second, as the device sends them (a start byte marks a second only one second
+// after its frame's own), `frames` - 1 marks.
+MarkLatencies MeasureMarkLatencies(int frames);
 
 }  // namespace gpsclock::bench

@@ -99,7 +99,7 @@ ChronyJitter MeasureChronyJitter(int seconds) {
 StampLatencies MeasureStampToSet(int frames) {
   Scenario scenario = MarkScenario();
   scenario.programStartsAtOnce = false;
-  scenario.simulatorOptions = {"--fast", "--frames", std::to_string(frames)};
+  scenario.simulatorOptions = {"--frames", std::to_string(frames)};
   ScenarioRun run(scenario);
   SampleCatcher catcher(run.Folder().Path("chrony.sock"));
   if (!catcher.Bound()) return {{}, {"could not bind the sample socket"}};

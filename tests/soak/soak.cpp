@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "config/config_file.h"
+#include "receiver/frame_layout.h"
 #include "receiver/lock_log.h"
 #include "soak/resident_memory.h"
 
@@ -29,8 +30,8 @@ constexpr const char* kStartConfig = "4,1,0,5\r\n";
 constexpr int kDevicePort = 1;
 constexpr int kDeviceBaud = 9600;
 constexpr int kBaudCodeOfDevice = 4;
-constexpr std::size_t kFrameLength = 41;
-constexpr std::size_t kStatusPosition = 15;
+constexpr std::size_t kFrameLength = frame::kLength;
+constexpr std::size_t kStatusPosition = frame::kStatusPosition;
 // Between seconds only the three timers wait: the frame's characters have all arrived.
 constexpr std::size_t kMostPendingActions = 3;
 // Memory is judged from the end of the first day. It may grow by what the allocator settles into
