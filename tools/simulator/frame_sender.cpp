@@ -16,6 +16,10 @@ namespace {
 
 constexpr std::int64_t kBitsPerByte = 10;
 constexpr useconds_t kReaderPollMicroseconds = 10'000;
+// The first frame goes out on the second boundary at least a second after a program opened the
+// line: a program that is still starting up reads its first bytes only once its event loop runs,
+// and a mark that waited behind its frame until then marks nothing.
+constexpr std::int64_t kFirstFrameAfterSeconds = 2;
 
 }  // namespace
 
@@ -28,10 +32,11 @@ FrameSender::FrameSender(const SimulatorOptions& options, SerialLine& line, Fram
 
 std::int64_t FrameSender::Run() {
   if (!WaitForReader()) return 0;
-  std::int64_t firstSecond = time_.Now() / kNanosecondsPerSecond + 1;
+  std::int64_t firstSecond = time_.Now() / kNanosecondsPerSecond + kFirstFrameAfterSeconds;
   if (options_.start) {
-    time_.ShowAt(*options_.start * kNanosecondsPerSecond,
-                 (RealtimeNow() / kNanosecondsPerSecond + 1) * kNanosecondsPerSecond);
+    time_.ShowAt(
+        *options_.start * kNanosecondsPerSecond,
+        (RealtimeNow() / kNanosecondsPerSecond + kFirstFrameAfterSeconds) * kNanosecondsPerSecond);
     firstSecond = *options_.start;
   }
   const std::int64_t endNs = options_.durationNs ? time_.Now() + *options_.durationNs
