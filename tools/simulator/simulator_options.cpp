@@ -16,7 +16,8 @@ constexpr std::string_view kHelp = R"(Usage: gpsclock-sim [OPTION]...
 Behaves like the GPS clock device: sends one 41-byte time frame a second, its start byte exactly
 at each second boundary of the device's clock, the bytes paced at the baud rate (10 bits each).
 Without --device it opens a pseudo-terminal, prints the path of its slave side and starts sending
-when a program opens it; while no program has it open, the frames of those seconds are lost.
+a second or two after a program opens it, at a second boundary; while no program has it open,
+the frames of those seconds are lost.
 
   --link PATH          also make PATH (such as /opt/gpsclock/COM1) a link to the pseudo-terminal,
                        which every user may then open; the link stays when the simulator ends
