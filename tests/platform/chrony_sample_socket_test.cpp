@@ -130,7 +130,7 @@ TEST(SampleOffsetTest, SubtractsAsCivilTimesAcrossMidnightAndTheYear) {
   tzset();
   // 2023-12-31 23:59:59.999 UTC against a mark of 2024-01-01 00:00:00 one line delay late.
   const std::int64_t stamp = 1'704'067'199'999'000'000;
-  EXPECT_DOUBLE_EQ(SampleOffsetSeconds({2024, 1, 1, 1, 0, 0, 0, 0}, kLineDelayNs, stamp),
+  EXPECT_DOUBLE_EQ(SampleOffsetSeconds({2024, 1, 1, 1, 0, 0, 0, 0}, kLineDelayNs, stamp).value(),
                    0.001 + 0.001041667);
   unsetenv("TZ");
   tzset();

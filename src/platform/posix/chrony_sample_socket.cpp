@@ -7,26 +7,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstring>
 #include <ctime>
+
+#include "platform/posix/posix_local_clock.h"
 
 namespace gpsclock {
 namespace {
 
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr std::int64_t kNsPerMicrosecond = 1'000;
-constexpr std::int64_t kNsPerMillisecond = 1'000'000;
-
-// Nanoseconds of a local civil time since 1970-01-01 00:00:00 of the same calendar; no zone rule.
-std::int64_t CivilNs(int year, unsigned month, unsigned day, int hour, int minute, int second) {
-  using namespace std::chrono;
-  const sys_days date =
-      year_month_day{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}};
-  const std::int64_t seconds =
-      std::int64_t{date.time_since_epoch().count()} * 86'400 + (hour * 60LL + minute) * 60 + second;
-  return seconds * kNsPerSecond;
-}
 
 bool Exists(const std::string& path) {
   struct stat status {};
@@ -35,21 +25,15 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-double SampleOffsetSeconds(const LocalTimeRecord& markTime, std::int64_t lineDelayNs,
-                           std::int64_t stampNs) {
-  // A PC clock before 1970 is not a case: the stamps come from a running clock.
-  const auto stampSeconds = static_cast<std::time_t>(stampNs / kNsPerSecond);
-  const std::int64_t stampFraction = stampNs % kNsPerSecond;
-  std::tm local{};
-  localtime_r(&stampSeconds, &local);
-  const std::int64_t stampCivil =
-      CivilNs(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-              static_cast<unsigned>(local.tm_mday), local.tm_hour, local.tm_min, local.tm_sec) +
-      stampFraction;
-  const std::int64_t trueCivil = CivilNs(markTime.Year, markTime.Month, markTime.Day, markTime.Hour,
-                                         markTime.Minute, markTime.Second) +
-                                 markTime.Milliseconds * kNsPerMillisecond + lineDelayNs;
-  return static_cast<double>(trueCivil - stampCivil) / kNsPerSecond;
+std::optional<double> SampleOffsetSeconds(const LocalTimeRecord& markTime, std::int64_t lineDelayNs,
+                                          std::int64_t stampNs) {
+  // The stamp's local time, as the clock reads, and the true time are subtracted as civil times.
+  const timespec stamp{static_cast<std::time_t>(stampNs / kNsPerSecond),
+                       static_cast<long>(stampNs % kNsPerSecond)};
+  const auto stampCivil = LocalCivilTime(stamp);
+  if (!stampCivil) return {};
+  const std::int64_t trueCivil = CivilNanoseconds(markTime) + lineDelayNs;
+  return static_cast<double>(trueCivil - *stampCivil) / kNsPerSecond;
 }
 
 ChronySampleSocket::ChronySampleSocket(std::string programDirectory, std::string systemSocket)
@@ -78,7 +62,9 @@ SampleResult ChronySampleSocket::Send(const LocalTimeRecord& markTime, std::int6
   ChronySockSample sample{};
   sample.tv.tv_sec = static_cast<time_t>(stampUs / 1'000'000);
   sample.tv.tv_usec = static_cast<suseconds_t>(stampUs % 1'000'000);
-  sample.offset = SampleOffsetSeconds(markTime, lineDelayNs, stampUs * kNsPerMicrosecond);
+  const auto offset = SampleOffsetSeconds(markTime, lineDelayNs, stampUs * kNsPerMicrosecond);
+  if (!offset) return SampleResult::kRefused;
+  sample.offset = *offset;
   sample.magic = kChronySampleMagic;
   const ssize_t sent = sendto(descriptor_, &sample, sizeof sample, MSG_NOSIGNAL,
                               reinterpret_cast<const sockaddr*>(&address), sizeof address);

@@ -5,6 +5,7 @@
 
 #include <sys/time.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/time_sample_sink.h"
@@ -48,7 +49,8 @@ class ChronySampleSocket : public TimeSampleSink {
 // True time minus system time in seconds, for a byte stamped at `stampNs` (CLOCK_REALTIME) when
 // the true local time was `markTime` + `lineDelayNs`. The stamp is turned into local calendar
 // fields with the time zone in force, and the two are subtracted as civil times, field by field.
-double SampleOffsetSeconds(const LocalTimeRecord& markTime, std::int64_t lineDelayNs,
-                           std::int64_t stampNs);
+// Nothing when the stamp has no local time a record can hold.
+std::optional<double> SampleOffsetSeconds(const LocalTimeRecord& markTime, std::int64_t lineDelayNs,
+                                          std::int64_t stampNs);
 
 }  // namespace gpsclock
