@@ -19,10 +19,10 @@ TEST(FrameFaultTest, OnlyStartBytesAfterWholeFramesSetTheClock) {
   ASSERT_EQ(outcome.frames.size(), 9u);
 
   const std::set<std::int64_t> dropped{3, 5};
-  std::vector<std::int64_t> expected;
+  std::vector<ExpectedSet> expected;
   for (const SentFrame& mark : Marks(outcome.frames)) {
     if (dropped.count(mark.number - 1) == 0) {
-      expected.push_back(mark.second * kNanosecondsPerSecond + kNanosecondsPerMillisecond);
+      expected.push_back(OutrightSetAt(mark, 1));
     }
   }
   EXPECT_TRUE(SetsAskedFor(outcome.clock, expected));
