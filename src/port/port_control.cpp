@@ -2,6 +2,7 @@
 // claims an open port that delivers nothing.
 #include "port/port_control.h"
 
+#include "platform/time_units.h"
 #include "port/baud_table.h"
 
 namespace gpsclock {
@@ -9,7 +10,6 @@ namespace {
 
 constexpr int kRetryPeriodMs = 2000;
 constexpr std::int64_t kBitsPerCharacter = 10;
-constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
 
 }  // namespace
 

@@ -179,7 +179,7 @@ TEST(PortLost, WhileOpenShowsClosedAndTheToggleOpensItAgain) {
 // A device pulled out and plugged back in: the program opens the port again by itself, every
 // 2 s, as long as the user did not close it; a port the user closed stays closed.
 TEST(PortLost, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsBackUnlessTheUserClosedIt) {
-  constexpr Nanoseconds kSecond = VirtualTime::kSecond;
+  constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
   SimulatedProgram sim;
   sim.Start("4,1,0,5\r\n", kTwentyPastNoon);
   sim.platform.serial.SetOpenFails(true);

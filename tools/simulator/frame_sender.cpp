@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "frame_text.h"
+#include "receiver/frame_layout.h"
 #include "stop_request.h"
 
 namespace gpsclock::simulator {
@@ -54,7 +55,7 @@ std::int64_t FrameSender::Run() {
       if (!WaitForReader()) break;
       startNs = std::max(startNs, time_.Now());
     }
-    const auto stamp = SendFrame(frame.bytes, startNs);
+    const auto stamp = SendFrame(frame, startNs);
     if (StopRequested()) break;
     if (stamp) {
       log_.Record(number, second, frame.status, *stamp, frame.faults);
@@ -68,26 +69,45 @@ std::int64_t FrameSender::Run() {
 FrameSender::Frame FrameSender::MakeFrame(std::int64_t number, std::int64_t epochSeconds) const {
   const std::string& pattern = options_.lockPattern;
   Frame frame{{}, pattern[static_cast<std::size_t>(number - 1) % pattern.size()], {}};
-  const std::time_t seconds = static_cast<std::time_t>(epochSeconds);
+  std::int64_t carried = epochSeconds;
+  for (const FaultRule& rule : options_.faults) carried = CarriedSecond(rule, number, carried);
+  const std::time_t seconds = static_cast<std::time_t>(carried);
   std::tm local{};
   localtime_r(&seconds, &local);
   frame.bytes = BuildFrame(local, frame.status);
   for (const FaultRule& rule : options_.faults) {
     if (!rule.frames.Contains(number)) continue;
     frame.bytes = ApplyFault(rule.kind, std::move(frame.bytes));
+    frame.strayStartBefore = frame.strayStartBefore || rule.kind == FaultKind::kStrayStart;
     if (!frame.faults.empty()) frame.faults += ',';
     frame.faults += FaultName(rule.kind);
   }
   return frame;
 }
 
-std::optional<std::int64_t> FrameSender::SendFrame(const std::string& bytes, std::int64_t startNs) {
+// An adapter that holds the start byte hands it over with the bytes that came behind it, all at
+// once; the bytes after those go out at their own moments again.
+std::optional<std::int64_t> FrameSender::SendFrame(const Frame& frame, std::int64_t startNs) {
+  const std::string& bytes = frame.bytes;
+  if (frame.strayStartBefore) {
+    if (!time_.SleepUntil(startNs - kStrayStartBeforeNs)) return {};
+    if (line_.ReaderPresent()) line_.Send(frame::kStartByte);
+  }
+  const std::size_t heldTogether =
+      options_.hold ? std::min(bytes.size(), options_.hold->bytesBehind + 1) : 1;
   std::optional<std::int64_t> stamp;
   for (std::size_t index = 0; index < bytes.size(); ++index) {
     if (!time_.SleepUntil(startNs + static_cast<std::int64_t>(index) * byteNs_)) return {};
     // A program that closes the port in mid-frame loses the rest, as on a real line.
     if (!line_.ReaderPresent()) return stamp;
     if (index == 0) stamp = MonotonicNow();
+    if (index + 1 < heldTogether) continue;
+    if (index + 1 == heldTogether && heldTogether > 1) {
+      if (!time_.SleepUntil(startNs + options_.hold->delayNs)) return {};
+      for (std::size_t held = 0; held + 1 < heldTogether; ++held) {
+        if (!line_.Send(bytes[held])) return stamp;
+      }
+    }
     if (!line_.Send(bytes[index])) return stamp;
   }
   return stamp;
