@@ -17,14 +17,13 @@ std::vector<std::string> LinesOf(const char* path) {
   return lines;
 }
 
-TEST(CodePageTextEncoderTest, GivesIconvsBytesForEveryNamedTextOfTheProgram) {
+TEST(CodePageTextEncoderTest, GivesIconvsBytesForEveryNamedTextOfTheCore) {
   const auto utf8 = LinesOf(GPSCLOCK_PROGRAM_TEXTS_UTF8);
   const auto gbk = LinesOf(GPSCLOCK_PROGRAM_TEXTS_GBK);
   ASSERT_GE(utf8.size(), 20u) << "the core's named texts were not found";
   ASSERT_EQ(gbk.size(), utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
-    SCOPED_TRACE(utf8[i]);
-    EXPECT_EQ(CodePageTextEncoder().Utf8ToGbk(utf8[i]), gbk[i]);
+    EXPECT_EQ(CodePageTextEncoder().Utf8ToGbk(utf8[i]), gbk[i]) << utf8[i];
   }
 }
 
