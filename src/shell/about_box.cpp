@@ -9,8 +9,8 @@
 #include "elements/window_elements.h"
 #include "platform/qt/system_info_launcher.h"
 #include "shell/globe_icon.h"
+#include "shell/layout/program_title.h"
 #include "shell/model_colour.h"
-#include "shell/program_title.h"
 #include "shell/twips.h"
 
 namespace gpsclock {

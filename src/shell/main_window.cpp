@@ -9,9 +9,9 @@
 #include <QMenuBar>
 
 #include "shell/about_box.h"
+#include "shell/layout/program_title.h"
 #include "shell/log_text_box.h"
 #include "shell/model_colour.h"
-#include "shell/program_title.h"
 #include "shell/round_indicator.h"
 #include "shell/settings_window.h"
 #include "shell/song_font.h"
