@@ -1,5 +1,6 @@
 // The three windows as the Qt builder makes them from their designs, and the windows' own frames.
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -8,10 +9,15 @@
 #include "shell/layout/about_box_design.h"
 #include "shell/layout/main_window_design.h"
 #include "shell/layout/settings_dialog_design.h"
+#include "shell/model_colour.h"
 #include "shell_fixture.h"
 
 namespace gpsclock {
 namespace {
+
+const QStringList kSongFaces = {"SimSun", "AR PL SungtiL GB", "Noto Serif CJK SC"};
+// The desktop's font for the dialogs and the menus.
+constexpr int kDialogPointSize = 9;
 
 QString TextOf(QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
@@ -46,6 +52,19 @@ TEST_F(ShellTest, EveryElementOfTheThreeWindowsIsBuiltWhereAndAsItsDesignSays) {
       {&kSettingsDialogDesign, &Form2()},
       {&kAboutBoxDesign, Form1().OpenAboutBox()}};
   for (const auto& [design, client] : windows) {
+    QWidget* window = client->window();
+    SCOPED_TRACE(std::string(design->name));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(design->title));
+    EXPECT_EQ(client->size(),
+              QSize(TwipsToPixels(design->client.width), TwipsToPixels(design->client.height)));
+    if (const auto place = design->position) {
+      EXPECT_EQ(window->geometry().topLeft(),
+                QPoint(TwipsToPixels(place->left), TwipsToPixels(place->top)));
+    }
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window->isModal());
     for (const ElementDesign& element : design->elements) {
       SCOPED_TRACE(std::string(design->name) + " " + std::string(element.name));
       auto* widget = client->findChild<QWidget*>(QString::fromUtf8(element.name));
@@ -56,6 +75,22 @@ TEST_F(ShellTest, EveryElementOfTheThreeWindowsIsBuiltWhereAndAsItsDesignSays) {
                     : client->findChild<QWidget*>(NameOf(*design, element.container)));
       const PixelRect place = TwipsToPixels(element.place);
       EXPECT_EQ(widget->geometry(), QRect(place.left, place.top, place.width, place.height));
+      const QFont font = widget->font();
+      EXPECT_EQ(font.families(), kSongFaces);
+      EXPECT_EQ(font.pointSize(), element.pointSize != kWindowFont    ? element.pointSize
+                                  : design->pointSize != kDefaultFont ? design->pointSize
+                                                                      : kDialogPointSize);
+      // A Song face is installed, so no sans face stands in for it.
+      EXPECT_TRUE(kSongFaces.contains(QFontInfo(font).family()));
+      const QPalette palette = widget->palette();
+      if (element.foreground) {
+        EXPECT_EQ(palette.color(element.kind == ElementKind::kLine ? QPalette::Window
+                                                                   : QPalette::WindowText),
+                  ToQColor(*element.foreground));
+      }
+      if (element.background) {
+        EXPECT_EQ(palette.color(QPalette::Base), ToQColor(*element.background));
+      }
       // The clock labels and the log view show the model's texts from the start.
       if (element.kind != ElementKind::kClockLabel && element.kind != ElementKind::kLogBox) {
         EXPECT_EQ(TextOf(widget), QString::fromUtf8(element.caption));
@@ -71,49 +106,19 @@ TEST_F(ShellTest, EveryElementOfTheThreeWindowsIsBuiltWhereAndAsItsDesignSays) {
     }
     QStringList focusable;
     for (int element : TabOrder(*design)) focusable << NameOf(*design, element);
-    EXPECT_EQ(FocusChain(*client->window(), focusable).join(' ').toStdString(),
+    EXPECT_EQ(FocusChain(*window, focusable).join(' ').toStdString(),
               focusable.join(' ').toStdString());
   }
 }
 
-bool HasNoMinimiseOrMaximise(const QWidget& window) {
-  return !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-}
-
-TEST_F(ShellTest, MainWindowHasItsClientAreaBelowTheMenuBarAndAFixedSize) {
-  Start();
-  QWidget* client = Form1().centralWidget();
-  EXPECT_EQ(client->size(), QSize(428, 368));
-  EXPECT_EQ(client->y(), Form1().menuBar()->geometry().bottom() + 1);
-  EXPECT_EQ(Form1().height(), Form1().menuBar()->height() + 368);
-  EXPECT_EQ(Form1().width(), 428);
-  EXPECT_EQ(Form1().minimumSize(), Form1().maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(Form1()));
-  EXPECT_EQ(Form1().windowTitle(), QStringLiteral("GPS卫星时钟对时7.0  Zelvaro电子"));
-  EXPECT_EQ(Form1().geometry().topLeft(), QPoint(177, 161));
-}
-
-TEST_F(ShellTest, SettingsDialogIsAFixedWindowWithoutOwner) {
-  Start();
-  EXPECT_EQ(Form2().size(), QSize(408, 207));
-  EXPECT_EQ(Form2().minimumSize(), Form2().maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(Form2()));
-  EXPECT_EQ(Form2().parentWidget(), nullptr);
-  EXPECT_FALSE(Form2().isModal());
-  EXPECT_EQ(Form2().windowTitle(), QStringLiteral("Zelvaro电子 GPS卫星时钟微机对时配置"));
-}
-
-TEST_F(ShellTest, AboutBoxIsAFixedModelessWindow) {
+TEST_F(ShellTest, MainWindowHasItsClientAreaBelowTheMenuBarAndTheDialogsNoOwner) {
   Start();
   Click("guanyu");
-  QWidget* about = Form1().OpenAboutBox();
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->size(), QSize(485, 224));
-  EXPECT_EQ(about->geometry().topLeft(), QPoint(246, 211));
-  EXPECT_EQ(about->minimumSize(), about->maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(*about));
-  EXPECT_FALSE(about->isModal());
-  EXPECT_EQ(about->windowTitle(), QStringLiteral("版本信息   Zelvaro电子"));
+  EXPECT_EQ(Form1().centralWidget()->y(), Form1().menuBar()->geometry().bottom() + 1);
+  EXPECT_EQ(Form1().size(), QSize(428, Form1().menuBar()->height() + 368));
+  EXPECT_EQ(Form1().geometry().topLeft(), QPoint(177, 161));
+  EXPECT_EQ(Form2().parentWidget(), nullptr);
+  EXPECT_EQ(Form1().OpenAboutBox()->parentWidget(), nullptr);
 }
 
 }  // namespace
