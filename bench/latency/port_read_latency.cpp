@@ -8,25 +8,21 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
-#include <ctime>
 #include <thread>
 
+#include "harness/clock_plan.h"
 #include "platform/posix/termios_serial_layer.h"
 #include "platform/qt/qt_ui_thread_post.h"
 
 namespace gpsclock::bench {
 namespace {
 
+using e2e::MonotonicNs;
+
 constexpr std::chrono::milliseconds kBusyPeriod{6};
 constexpr std::chrono::milliseconds kBusySlice{3};
 constexpr std::chrono::milliseconds kWakeUp{50};
 constexpr std::chrono::seconds kDeadlineMargin{10};
-
-std::int64_t MonotonicNs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
 
 void EnsureApplication() {
   static int argc = 1;
