@@ -13,11 +13,10 @@
 namespace gpsclock {
 namespace {
 
-// More than a second of bytes at 115200 baud, so a backlog is one read.
+// Larger than a terminal's input buffer (4 KiB), so one read takes all that waited.
 constexpr std::size_t kReadSize = 16384;
 
-// CLOCK_REALTIME and CLOCK_MONOTONIC always exist, and the time lies in this process's memory:
-// reading them cannot fail.
+// CLOCK_REALTIME and CLOCK_MONOTONIC always exist: reading them into a valid buffer cannot fail.
 std::int64_t ReadClockNs(clockid_t clock) {
   timespec now{};
   clock_gettime(clock, &now);
