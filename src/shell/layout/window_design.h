@@ -2,17 +2,19 @@
 // element with its place in twips, and its menu bar. Each toolkit's builder makes the real window
 // from it, so all shells show the same layout.
 //
-// What a builder does with a design:
-// - The window: `title`; a client area of `client` twips, fixed in size; the client area's first
-//   place on the screen at `position` when there is one, else where the desktop puts it; no
-//   minimize and maximize buttons unless `minimizeMaximizeButtons`; `pointSize` 宋体 as the
-//   client area's font, or the toolkit's dialog font when it is kDefaultFont.
-// - Every element, in table order (a frame comes before what it holds): made with its `name` as
-//   the toolkit's name for it, inside `container` (a frame, or the client area), at `place`
-//   relative to that container. A toolkit whose frames hold nothing (a Win32 group box) adds
-//   the frame's own left and top. `pointSize` 宋体, or the window's font for kWindowFont (the
-//   window's, not the frame's: a frame's own font does not pass to what it holds). `foreground` is
-//   the text's colour (a line's colour), `background` the colour behind the text.
+// What a builder does with a design (every figure in twips becomes pixels by TwipsToPixels at
+// the screen's density, twips.h):
+// - The window: `title`; a client area of `client` twips, fixed in size, below the menu bar if it
+//   has one; the client area's first place on the screen at `position` when there is one, else
+//   where the desktop puts it; no minimize and maximize buttons unless `minimizeMaximizeButtons`;
+//   `pointSize` 宋体 as the client area's font, or the toolkit's dialog font for kDefaultFont.
+// - Every element, in table order (a frame comes before what it holds): made inside `container`
+//   (a frame, or the client area), at `place` relative to that container, named `name` where the
+//   toolkit names its widgets (the tests and accessibility find them so). A toolkit whose frames
+//   hold nothing (a Win32 group box) adds the frame's own left and top; one that numbers its
+//   controls can number them by their index. `pointSize` 宋体, or the window's font for kWindowFont
+//   (the window's, not the frame's: a frame's own font does not pass to what it holds).
+//   `foreground` is the text's colour (a line's colour), `background` the colour behind the text.
 // - By kind:
 //   kLabel        static text from the top left, wrapped at its width;
 //   kClockLabel   static text, vertically centred, filling its background (the core's model
