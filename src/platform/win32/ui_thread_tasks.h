@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/ui_thread_post.h"
 #include "platform/win32/message_window.h"
 
 namespace gpsclock {
@@ -20,6 +21,10 @@ class UiThreadTasks {
 
   // From any thread. False when the user-interface thread cannot be woken: the task does not run.
   bool Post(std::function<void()> task);
+  // Post as the serial layer's batch inbox takes it.
+  PostToUiThread Poster() {
+    return [this](std::function<void()> task) { return Post(std::move(task)); };
+  }
 
  private:
   UiThreadTasks() = default;

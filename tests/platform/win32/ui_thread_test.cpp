@@ -45,9 +45,9 @@ TEST(UiThreadTasksTest, TasksPostedByAnotherThreadRunOnThisThreadInOrder) {
   const DWORD uiThread = GetCurrentThreadId();
   std::vector<int> ran;
   bool allOnUiThread = true;
-  std::thread reader([&] {
+  std::thread reader([&, post = tasks->Poster()] {
     for (int i = 0; i < 100; ++i) {
-      EXPECT_TRUE(tasks->Post([&, i] {
+      EXPECT_TRUE(post([&, i] {
         ran.push_back(i);
         allOnUiThread = allOnUiThread && GetCurrentThreadId() == uiThread;
       }));
