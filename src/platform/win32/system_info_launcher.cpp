@@ -20,14 +20,13 @@ constexpr char kMsInfoProgram[] = "\\MSINFO32.EXE";
 constexpr REGSAM kKeyAccess = 0x2003F;
 constexpr DWORD kValueBufferBytes = 1024;
 
+// Closes the key when it goes.
 class OpenKey {
  public:
   explicit OpenKey(HKEY key) : key_(key) {}
   ~OpenKey() { RegCloseKey(key_); }
   OpenKey(const OpenKey&) = delete;
   OpenKey& operator=(const OpenKey&) = delete;
-
-  HKEY Get() const { return key_; }
 
  private:
   HKEY key_;
