@@ -5,19 +5,15 @@
 #include <QApplication>
 
 #include "shell/globe_icon.h"
+#include "shell/layout/window_design.h"
 #include "shell/song_font.h"
 
 namespace gpsclock {
-namespace {
-
-// The default font of the settings dialog, the About box and the menus.
-constexpr int kDialogPointSize = 9;
-
-}  // namespace
 
 void SetUpApplication() {
   // The classic style draws frames with their caption on the border, as the windows were designed.
   QApplication::setStyle(QStringLiteral("Windows"));
+  // The default font of the settings dialog, the About box and the menus.
   QApplication::setFont(SongFont(kDialogPointSize));
   QApplication::setWindowIcon(GlobeIcon());
   QApplication::setQuitOnLastWindowClosed(false);

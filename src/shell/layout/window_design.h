@@ -57,6 +57,9 @@ inline constexpr std::string_view kDesignFace = "宋体";
 inline constexpr int kWindowFont = 0;
 // A window without a font of its own uses the desktop's dialog font.
 inline constexpr int kDefaultFont = 0;
+// The point size of the desktop's dialog font in every shell: the design's desktop showed its
+// dialogs and menus in 宋体 9 point.
+inline constexpr int kDialogPointSize = 9;
 // The container of the elements placed directly in the client area.
 inline constexpr int kClientArea = -1;
 // The submenu of the items placed directly in the menu bar.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/layout/about_box_design.h"
+#include "shell/layout/globe_picture.h"
 #include "shell/layout/main_window_design.h"
 #include "shell/layout/settings_dialog_design.h"
 
@@ -191,6 +192,22 @@ TEST(WindowLayout, TwipsBecomeThePixelsOfTheScreensDensity) {
   EXPECT_EQ(TwipsToPixels(1455, 144), 146);
   EXPECT_EQ(Figures(TwipsToPixels(TwipsRect{360, 600, 2415, 1452}, 144)),
             std::tuple(36, 60, 242, 145));
+}
+
+TEST(WindowLayout, TheGlobeHasBlackCornersAt32PixelsAndTransparentOnesAt16) {
+  const auto large = ReadXpm(kGlobe32);
+  const auto small = ReadXpm(kGlobe16);
+  ASSERT_TRUE(large && small);
+  EXPECT_EQ(std::tuple(large->width, large->height, large->pixels.size()),
+            std::tuple(32, 32, 1024u));
+  EXPECT_EQ(std::tuple(small->width, small->height, small->pixels.size()),
+            std::tuple(16, 16, 256u));
+  EXPECT_EQ(large->pixels.front(), kBlack);
+  EXPECT_EQ(small->pixels.front(), std::nullopt);
+  // The sea in the middle of the small image, #0000FF in the picture's text.
+  EXPECT_EQ(small->pixels[8 * 16 + 8], kBlue);
+  const char* const notAPicture[] = {"2 1 1 1", "k c #000000", "kx"};
+  EXPECT_EQ(ReadXpm(notAPicture), std::nullopt);
 }
 
 }  // namespace
