@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "fake_notification_icon.h"
 #include "shell/desktop_shell.h"
+#include "support/fake_notification_icon.h"
 #include "support/simulated_platform.h"
 
 namespace gpsclock {
