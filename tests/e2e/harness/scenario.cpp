@@ -29,7 +29,8 @@ std::vector<std::string> SimulatorOptions(const ClockPlan& plan,
 }  // namespace
 
 ScenarioRun::ScenarioRun(const Scenario& scenario)
-    : display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
+    : folder_(scenario.program),
+      display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
                                   : std::nullopt),
       plan_(PlanClocks(scenario.gpsSeconds, scenario.pcAheadSeconds)),
       fakeClock_{plan_.pcOffsetNs, scenario.setSucceeds, scenario.timeZone} {

@@ -29,6 +29,7 @@ struct Scenario {
   std::vector<std::string> simulatorOptions;  // with --frames or --duration, so that the run ends
   // False when the test first prepares the port or the folder, then calls StartProgram().
   bool programStartsAtOnce = true;
+  std::string program = kBuiltProgram;  // see ProgramFolder
 };
 
 struct ScenarioOutcome {
