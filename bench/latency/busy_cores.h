@@ -18,4 +18,7 @@ class BusyCores {
   std::vector<std::unique_ptr<e2e::ChildProcess>> loops_;
 };
 
+// The cores online less one: as many busy loops leave the program one core of its own.
+int EachCoreButOne();
+
 }  // namespace gpsclock::bench

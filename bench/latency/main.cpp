@@ -1,9 +1,10 @@
 // bench_latency: how close to the device's time the real program sets the clock, on a clean line
-// and on a hostile one, what it costs the machine, and how fast its window comes up. Runs the
-// program unprivileged with the tests' fake clock, as the black-box tests do; the machine's clock
-// is never set. With no part named it runs every part but chrony (about nine minutes); "seterror",
-// "faults", "minute", "window" or "chrony" (five and a half minutes with a private chronyd) runs
-// one. --program PATH measures another build of the program in place of build/gpsclock.
+// and on a hostile one, what it costs the machine, how fast its window comes up, and the serial
+// layer's own delay. Runs the program unprivileged with the tests' fake clock, as the black-box
+// tests do; the machine's clock is never set. With no part named it runs every part but chrony
+// (about twelve minutes); "seterror", "faults", "minute", "window", "read" or "chrony" (five and a
+// half minutes with a private chronyd) runs one. --program PATH measures another build of the
+// program in place of build/gpsclock.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "busy_cores.h"
 #include "distribution.h"
+#include "port_read_latency.h"
 #include "resource_use.h"
 #include "set_error.h"
 #include "time_server_figures.h"
@@ -36,6 +38,7 @@ constexpr std::int64_t kFaultLimitNs = 5 * kNanosecondsPerMillisecond;
 constexpr std::int64_t kHoldLimitNs = 1 * kNanosecondsPerMillisecond;
 constexpr int kResourceSeconds = 60;
 constexpr int kWindowStarts = 5;
+constexpr int kReadBytes = 500;
 constexpr int kChronySeconds = 330;
 constexpr std::int64_t kOutlierNs = 5'000'000;
 
@@ -162,6 +165,25 @@ bool RunWindow(const std::string& program) {
   return Report(starts.problems);
 }
 
+bool ReportPortReadLatency(const std::string& condition, bool busyUiThread) {
+  const std::string load = LoadAverage();
+  const PortReadLatencies read = MeasurePortReadLatencies(kReadBytes, busyUiThread);
+  std::printf(
+      "byte written to a pseudo-terminal, %s (%s):\n  to its stamp in the reader thread: %s\n"
+      "  to its handler on the user-interface thread: %s\n",
+      condition.c_str(), load.c_str(), Describe(Summarise(read.writeToStampNs), "bytes").c_str(),
+      Describe(Summarise(read.writeToHandlerNs), "bytes").c_str());
+  return Report(read.problems);
+}
+
+bool RunRead() {
+  bool valid = ReportPortReadLatency("nothing else running", false);
+  valid = ReportPortReadLatency("the user-interface thread busy half the time", true) && valid;
+  const BusyCores busy(EachCoreButOne());
+  return ReportPortReadLatency(std::to_string(busy.Count()) + " other core(s) kept busy", false) &&
+         valid;
+}
+
 // The spread of the samples' offsets about their mean, in seconds.
 double StandardDeviation(const std::vector<double>& values) {
   double mean = 0;
@@ -226,15 +248,18 @@ int main(int argc, char* argv[]) {
   if (line && part == "faults") return RunFaults(program) ? 0 : 1;
   if (line && part == "minute") return RunMinute(program) ? 0 : 1;
   if (line && part == "window") return RunWindow(program) ? 0 : 1;
+  if (line && part == "read") return RunRead() ? 0 : 1;
   if (line && part == "chrony") return RunChrony(program) ? 0 : 1;
   if (!line || !part.empty()) {
     std::fprintf(stderr,
-                 "usage: bench_latency [--program PATH] [seterror|faults|minute|window|chrony]\n");
+                 "usage: bench_latency [--program PATH] "
+                 "[seterror|faults|minute|window|read|chrony]\n");
     return 2;
   }
   const bool setError = RunSetError(program);
   const bool faults = RunFaults(program);
   const bool minute = RunMinute(program);
   const bool window = RunWindow(program);
-  return setError && faults && minute && window ? 0 : 1;
+  const bool read = RunRead();
+  return setError && faults && minute && window && read ? 0 : 1;
 }

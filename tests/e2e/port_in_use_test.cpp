@@ -55,7 +55,7 @@ TEST_P(PortInUseTest, PortHeldAtStartIsShownClosedAndOpenedByOneToggleOnceReleas
 INSTANTIATE_TEST_SUITE_P(
     Holds, PortInUseTest,
     testing::Values(HoldCase{"OpenedExclusivelyByAnotherProgram", PortHold::kExclusiveOpen},
-                    HoldCase{"LockedByAnotherProgram", PortHold::kLockFile}),
+                    HoldCase{"LockedByAnotherCopy", PortHold::kLock}),
     [](const testing::TestParamInfo<HoldCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <limits>
 
 #include "frame_text.h"
-#include "receiver/frame_layout.h"
 #include "stop_request.h"
 
 namespace gpsclock::simulator {
@@ -85,30 +84,31 @@ FrameSender::Frame FrameSender::MakeFrame(std::int64_t number, std::int64_t epoc
   return frame;
 }
 
-// An adapter that holds the start byte hands it over with the bytes that came behind it, all at
-// once; the bytes after those go out at their own moments again.
+// The bytes after the start byte go out at their moments on the line from the moment the start
+// byte did, as a UART would send them: a start byte that went out late (the machine busy) does not
+// have the bytes behind it catch up. An adapter that holds the start byte hands it over with the
+// bytes that came behind it, all in one write.
 std::optional<std::int64_t> FrameSender::SendFrame(const Frame& frame, std::int64_t startNs) {
-  const std::string& bytes = frame.bytes;
+  const std::string_view bytes = frame.bytes;
   if (frame.strayStartBefore) {
     if (!time_.SleepUntil(startNs - kStrayStartBeforeNs)) return {};
-    if (line_.ReaderPresent()) line_.Send(frame::kStartByte);
+    if (line_.ReaderPresent()) line_.Send(bytes.substr(0, 1));
   }
-  const std::size_t heldTogether =
-      options_.hold ? std::min(bytes.size(), options_.hold->bytesBehind + 1) : 1;
-  std::optional<std::int64_t> stamp;
-  for (std::size_t index = 0; index < bytes.size(); ++index) {
-    if (!time_.SleepUntil(startNs + static_cast<std::int64_t>(index) * byteNs_)) return {};
+  if (!time_.SleepUntil(startNs)) return {};
+  if (!line_.ReaderPresent()) return {};
+  const std::int64_t stamp = MonotonicNow();
+  const std::int64_t lineStartNs = time_.Now();
+  std::size_t sent = 1;
+  if (options_.hold) {
+    sent = std::min(bytes.size(), options_.hold->bytesBehind + 1);
+    if (!time_.SleepUntil(lineStartNs + options_.hold->delayNs)) return {};
+  }
+  if (!line_.Send(bytes.substr(0, sent))) return stamp;
+  for (; sent < bytes.size(); ++sent) {
+    if (!time_.SleepUntil(lineStartNs + static_cast<std::int64_t>(sent) * byteNs_)) return {};
     // A program that closes the port in mid-frame loses the rest, as on a real line.
     if (!line_.ReaderPresent()) return stamp;
-    if (index == 0) stamp = MonotonicNow();
-    if (index + 1 < heldTogether) continue;
-    if (index + 1 == heldTogether && heldTogether > 1) {
-      if (!time_.SleepUntil(startNs + options_.hold->delayNs)) return {};
-      for (std::size_t held = 0; held + 1 < heldTogether; ++held) {
-        if (!line_.Send(bytes[held])) return stamp;
-      }
-    }
-    if (!line_.Send(bytes[index])) return stamp;
+    if (!line_.Send(bytes.substr(sent, 1))) return stamp;
   }
   return stamp;
 }
