@@ -2,7 +2,7 @@
 // and on a hostile one, what it costs the machine, how fast its window comes up, and the serial
 // layer's own delay. Runs the program unprivileged with the tests' fake clock, as the black-box
 // tests do; the machine's clock is never set. With no part named it runs every part but chrony
-// (about twelve minutes); "seterror", "faults", "minute", "window", "read" or "chrony" (five and a
+// (about ten minutes); "seterror", "faults", "minute", "window", "read" or "chrony" (five and a
 // half minutes with a private chronyd) runs one. --program PATH measures another build of the
 // program in place of build/gpsclock.
 #include <algorithm>
