@@ -30,6 +30,7 @@ using namespace gpsclock::bench;
 // The floor the program is measured against: bare_set_loop.cpp, built beside the benchmark.
 constexpr char kBareSetLoop[] = GPSCLOCK_BARE_SET_LOOP;
 constexpr int kTurnFrames = 41;  // 40 marks a turn, 80 a side
+// The load the goal names: two busy processes, on this machine's two cores one each.
 constexpr int kBusyProcesses = 2;
 constexpr int kFaultFrames = 16;
 // The spoilt frames' times are fixed from here on: frame 12 carries second 11.
