@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "shell/program_title.h"
+#include "shell/layout/program_title.h"
 
 namespace gpsclock {
 namespace {

@@ -1,5 +1,5 @@
-// The GBK bytes written to the program's text files.
-#include "platform/posix/iconv_text_encoder.h"
+// The GBK bytes written to the program's text files, from the platform's own encoder.
+#include "platform/gbk_encoder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(TextEncodingTest, ConvertsToGbkBytes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.utf8);
-    EXPECT_EQ(IconvTextEncoder().Utf8ToGbk(c.utf8), c.gbk);
+    EXPECT_EQ(PlatformGbkEncoder().Utf8ToGbk(c.utf8), c.gbk);
   }
 }
 
@@ -29,7 +29,7 @@ TEST(TextEncodingTest, RejectsWhatGbkCannotHold) {
   const char* const cases[] = {"😀", "年😀", "\xFF", "\xE5\xB9"};
   for (const char* utf8 : cases) {
     SCOPED_TRACE(utf8);
-    EXPECT_EQ(IconvTextEncoder().Utf8ToGbk(utf8), std::nullopt);
+    EXPECT_EQ(PlatformGbkEncoder().Utf8ToGbk(utf8), std::nullopt);
   }
 }
 

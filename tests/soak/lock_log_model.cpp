@@ -1,7 +1,7 @@
 // The lines of the tracking log as the soak expects them.
 #include "soak/lock_log_model.h"
 
-#include "platform/posix/iconv_text_encoder.h"
+#include "platform/gbk_encoder.h"
 #include "receiver/lock_log.h"
 
 namespace gpsclock {
@@ -27,7 +27,7 @@ void LockLogModel::WriteLine(std::string_view eventText, bool logWritable) {
     return;
   }
   fileBytes_ +=
-      IconvTextEncoder().Utf8ToGbk(FormatLogLine(receivedTime_, eventText) + "\r\n").value_or("");
+      PlatformGbkEncoder().Utf8ToGbk(FormatLogLine(receivedTime_, eventText) + "\r\n").value_or("");
 }
 
 }  // namespace gpsclock

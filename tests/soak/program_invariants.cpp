@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/civil_time.h"
-#include "platform/posix/iconv_text_encoder.h"
+#include "platform/gbk_encoder.h"
 #include "receiver/frame_assembler.h"
 #include "receiver/lock_log.h"
 
@@ -215,7 +215,7 @@ void ProgramInvariants::CheckLogView(bool endCheckPassed) {
     lostLine = lostLine || eventText == kLockLostText;
     restoredLine = restoredLine || eventText == kLockRestoredText;
     ++lockLinesShown_;
-    newLockLines_ += IconvTextEncoder().Utf8ToGbk(*line + "\r\n").value_or("");
+    newLockLines_ += PlatformGbkEncoder().Utf8ToGbk(*line + "\r\n").value_or("");
   }
   if (program.Lock().PrevLocked() != prevLocked_) {
     Expect(program.Lock().PrevLocked() ? restoredLine : lostLine,

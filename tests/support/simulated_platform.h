@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/posix/iconv_text_encoder.h"
+#include "platform/gbk_encoder.h"
 #include "platform/simulated/simulated_clock.h"
 #include "platform/simulated/simulated_files.h"
 #include "platform/simulated/simulated_sample_sink.h"
@@ -25,7 +25,7 @@ struct SimulatedPlatform {
   SimulatedTimer SignalWatch{time, 3000, false};
   SimulatedTimer PortRetry{time, 2000, false};
   SimulatedFiles files;
-  IconvTextEncoder encoder;
+  const TextEncoder& encoder = PlatformGbkEncoder();
   SimulatedSampleSink samples;
 
   PlatformServices Services() {

@@ -1,9 +1,11 @@
-// UTF-8 to GBK through glibc iconv.
+// UTF-8 to GBK through glibc iconv, the platform's encoder on Linux.
 #include "platform/posix/iconv_text_encoder.h"
 
 #include <iconv.h>
 
 #include <cerrno>
+
+#include "platform/gbk_encoder.h"
 
 namespace gpsclock {
 
@@ -21,6 +23,11 @@ std::optional<std::string> IconvTextEncoder::Utf8ToGbk(std::string_view utf8) co
   if (result == static_cast<std::size_t>(-1) || inLeft != 0) return {};
   gbk.resize(gbk.size() - outLeft);
   return gbk;
+}
+
+const TextEncoder& PlatformGbkEncoder() {
+  static const IconvTextEncoder encoder;
+  return encoder;
 }
 
 }  // namespace gpsclock

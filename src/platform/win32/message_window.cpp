@@ -1,0 +1,52 @@
+// One window class for every message window of the process, registered with the first of them.
+#include "platform/win32/message_window.h"
+
+namespace gpsclock {
+namespace {
+
+constexpr wchar_t kClassName[] = L"gpsclock.MessageWindow";
+
+}  // namespace
+
+bool MessageWindow::RegisterWindowClass() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &MessageWindow::Procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::unique_ptr<MessageWindow> MessageWindow::Create(Handler handler) {
+  static const bool registered = RegisterWindowClass();
+  if (!registered) return nullptr;
+  std::unique_ptr<MessageWindow> window(new MessageWindow(std::move(handler)));
+  if (CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                      GetModuleHandleW(nullptr), window.get()) == nullptr) {
+    return nullptr;
+  }
+  return window;
+}
+
+// Destroying the window kills its timers and drops the messages still waiting for it.
+MessageWindow::~MessageWindow() {
+  DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The window learns its owner at its first message; the owner learns its window there too.
+  if (message == WM_NCCREATE) {
+    auto* owner =
+        static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    owner->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  }
+  auto* owner = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (owner != nullptr && (message == WM_TIMER || message >= WM_APP)) {
+    owner->handler_(message);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace gpsclock
