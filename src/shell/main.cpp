@@ -1,5 +1,6 @@
 // The program's entry point: the real platform, the core and the windows, then the event loop.
 #include <QApplication>
+#include <cstdio>
 #include <optional>
 
 #include "platform/posix/chrony_sample_socket.h"
@@ -8,6 +9,7 @@
 #include "platform/posix/posix_local_clock.h"
 #include "platform/posix/program_directory.h"
 #include "platform/qt/display_opening.h"
+#include "platform/qt/ending_signals.h"
 #include "platform/qt/folder_copy.h"
 #include "platform/qt/qt_notification_icon.h"
 #include "platform/qt/qt_serial_layer.h"
@@ -35,6 +37,12 @@ int main(int argc, char* argv[]) {
     application.emplace(argc, argv);
   }
   SetUpApplication();
+  // The program ends as the exit command ends it: the event loop returns, and on the way out of
+  // main the port is closed, the tray icon removed and the folder let go.
+  EndingSignals endingSignals;
+  if (!endingSignals.Catch([] { QCoreApplication::exit(0); })) {
+    std::fputs("gpsclock: 无法接管 SIGTERM、SIGINT 和 SIGHUP，收到时程序将被直接终止。\n", stderr);
+  }
 
   // Without its own directory the program still runs; its files then go to the working directory.
   const std::string programDirectory = ProgramDirectory().value_or(".");
