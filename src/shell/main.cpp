@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   // A second start in the same folder ends here, before it opens a port or touches a file.
   FolderCopy folderCopy(programDirectory);
   if (const FolderCopy::Start found = folderCopy.Claim(); found != FolderCopy::Start::kFirst) {
-    return EndSecondStart(found);
+    return EndSecondStart(found, folderCopy.Holder());
   }
   QtSerialLayer serial(programDirectory);
   PosixLocalClock clock;

@@ -12,6 +12,7 @@
 #include "harness/notification_area.h"
 #include "harness/program_folder.h"
 #include "harness/program_run.h"
+#include "harness/unprivileged.h"
 #include "harness/x_display.h"
 
 namespace gpsclock::e2e {
@@ -20,7 +21,6 @@ namespace {
 constexpr std::chrono::seconds kTimeout{10};
 // The running copy answers from its event loop at once; a start that finds it ends this soon.
 constexpr std::chrono::seconds kSecondStartTimeout{3};
-constexpr char kSocketName[] = ".gpsclock.socket";
 
 std::optional<int> ExitCode(ProgramRun& run, std::chrono::milliseconds timeout) {
   const std::optional<int> status = run.Process().WaitForExit(timeout);
@@ -68,7 +68,8 @@ TEST_F(SingleCopyTest, SecondStartBringsTheHiddenWindowBackAndEndsAtOnce) {
 TEST_F(SingleCopyTest, SecondStartBesideACopyWithoutWindowSaysSoAndEnds) {
   ASSERT_TRUE(display.Name());
   ProgramRun service(folder, {});
-  ASSERT_TRUE(WaitForFile(folder.Path(kSocketName)));
+  // The running copy listens on a socket of its user's.
+  ASSERT_TRUE(WaitForFile(folder.Path(".gpsclock-" + std::to_string(ProgramUser()) + ".socket")));
 
   ProgramRun second(folder, {}, Display(), "second");
   const auto box = WaitForShownWindow(Display(), kMainWindowTitlePattern, kTimeout);
