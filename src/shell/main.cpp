@@ -19,6 +19,7 @@
 #include "shell/desktop_shell.h"
 #include "shell/globe_icon.h"
 #include "shell/second_start.h"
+#include "shell/without_window.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
   DesktopShell shell(program, trayIcon);
   folderCopy.SetBringForwardHandler([&shell] { return BringForwardForSecondStart(shell.Form1()); });
   program.StartUp();
+  if (const std::optional<int> status = EndWithoutPort(program.Port())) return *status;
   shell.Form1().show();
   return QApplication::exec();
 }

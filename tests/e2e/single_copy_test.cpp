@@ -4,6 +4,7 @@
 // runs side by side. Where no display can be opened, the program says so in one line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <thread>
@@ -67,6 +68,10 @@ TEST_F(SingleCopyTest, SecondStartBringsTheHiddenWindowBackAndEndsAtOnce) {
 
 TEST_F(SingleCopyTest, SecondStartBesideACopyWithoutWindowSaysSoAndEnds) {
   ASSERT_TRUE(display.Name());
+  // Without a window the program runs only for a port that config.cfg names: here one whose
+  // device is not there, which it goes on trying.
+  folder.Write(folder.Path("config.cfg"), "4,1,0,5\r\n");
+  ASSERT_EQ(symlink(folder.TestFile("no-device").c_str(), folder.Path("COM1").c_str()), 0);
   ProgramRun service(folder, {});
   // The running copy listens on a socket of its user's.
   ASSERT_TRUE(WaitForFile(folder.Path(".gpsclock-" + std::to_string(ProgramUser()) + ".socket")));
