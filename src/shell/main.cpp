@@ -32,6 +32,9 @@ constexpr char kNoDisplayLine[] =
 
 int main(int argc, char* argv[]) {
   using namespace gpsclock;
+  // Without its own directory the program still runs; its files then go to the working directory.
+  const std::string programDirectory = ProgramDirectory().value_or(".");
+  KeepPluginsOutOfProgramFolder(programDirectory);
   std::optional<QApplication> application;
   {
     const DisplayOpening opening(kNoDisplayLine);
@@ -45,8 +48,6 @@ int main(int argc, char* argv[]) {
     std::fputs("gpsclock: 无法接管 SIGTERM、SIGINT 和 SIGHUP，收到时程序将被直接终止。\n", stderr);
   }
 
-  // Without its own directory the program still runs; its files then go to the working directory.
-  const std::string programDirectory = ProgramDirectory().value_or(".");
   // A second start in the same folder ends here, before it opens a port or touches a file.
   FolderCopy folderCopy(programDirectory);
   if (const FolderCopy::Start found = folderCopy.Claim(); found != FolderCopy::Start::kFirst) {
