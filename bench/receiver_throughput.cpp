@@ -26,7 +26,7 @@ struct RunFigures {
 RunFigures RunOnce(int hours, long long pcAheadSeconds) {
   SimulatedProgram sim;
   const Nanoseconds gpsAtStart = CivilNanoseconds(2024, 5, 6, 12, 0, 0);
-  sim.Start("4,1,0,5\r\n", gpsAtStart + pcAheadSeconds * VirtualTime::kSecond);
+  sim.Start("4,1,0,5\r\n", gpsAtStart + pcAheadSeconds * kNanosecondsPerSecond);
   SimulatedDevice device(sim.platform, gpsAtStart);
   RunFigures figures;
   figures.frames = static_cast<long long>(hours) * 3600;
@@ -43,7 +43,7 @@ RunFigures RunOnce(int hours, long long pcAheadSeconds) {
   });
   if (!sets.empty()) {
     const Nanoseconds pcAheadAtLastMark = sets.back().before - (gpsAtStart + sets.back().at);
-    figures.heldAtEnd = std::llabs(pcAheadAtLastMark) < 10 * VirtualTime::kMillisecond;
+    figures.heldAtEnd = std::llabs(pcAheadAtLastMark) < 10 * kNanosecondsPerMillisecond;
   }
   return figures;
 }

@@ -1,6 +1,6 @@
 # The Debian packages the program, its tests and its package need, sourced by tools/start,
 # tools/test and tools/package.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins
                 libgl-dev fonts-arphic-gbsn00lp)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool trayer clang-14 libclang-rt-14-dev util-linux procps
                tzdata chrony)

@@ -1,8 +1,8 @@
 // bench_latency: how close to the second mark the real program sets the clock, what it costs the
 // machine, and how fast its window comes up. Runs the program unprivileged with the tests' fake
 // clock, as the black-box tests do; the machine's clock is never set. With no argument it runs
-// every part but chrony (about six minutes); "marks", "minute", "window", "stamp" or "chrony"
-// (five and a half minutes with a private chronyd) runs one.
+// every part but chrony (about six minutes); "marks", "minute", "window", "stamp", "read" or
+// "chrony" (five and a half minutes with a private chronyd) runs one.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "busy_cores.h"
 #include "distribution.h"
 #include "mark_latency.h"
+#include "port_read_latency.h"
 #include "resource_use.h"
 #include "time_server_figures.h"
 #include "window_start.h"
@@ -24,6 +25,7 @@ using namespace gpsclock::bench;
 constexpr int kMarkFrames = 81;  // 80 marks
 constexpr int kResourceSeconds = 60;
 constexpr int kWindowStarts = 5;
+constexpr int kReadBytes = 500;
 constexpr int kChronySeconds = 330;
 constexpr std::int64_t kOutlierNs = 5'000'000;
 
@@ -83,6 +85,25 @@ bool RunStamp() {
   return Report(stamps.problems);
 }
 
+bool ReportPortReadLatency(const std::string& condition, bool busyUiThread) {
+  const std::string load = LoadAverage();
+  const PortReadLatencies read = MeasurePortReadLatencies(kReadBytes, busyUiThread);
+  std::printf(
+      "byte written to a pseudo-terminal, %s (%s):\n  to its stamp in the reader thread: %s\n"
+      "  to its handler on the user-interface thread: %s\n",
+      condition.c_str(), load.c_str(), Describe(Summarise(read.writeToStampNs), "bytes").c_str(),
+      Describe(Summarise(read.writeToHandlerNs), "bytes").c_str());
+  return Report(read.problems);
+}
+
+bool RunRead() {
+  bool valid = ReportPortReadLatency("nothing else running", false);
+  valid = ReportPortReadLatency("the user-interface thread busy half the time", true) && valid;
+  const BusyCores busy;
+  return ReportPortReadLatency(std::to_string(busy.Count()) + " other core(s) kept busy", false) &&
+         valid;
+}
+
 // The spread of the samples' offsets about their mean, in seconds.
 double StandardDeviation(const std::vector<double>& values) {
   double mean = 0;
@@ -122,14 +143,16 @@ int main(int argc, char* argv[]) {
   if (part == "minute") return RunMinute() ? 0 : 1;
   if (part == "window") return RunWindow() ? 0 : 1;
   if (part == "stamp") return RunStamp() ? 0 : 1;
+  if (part == "read") return RunRead() ? 0 : 1;
   if (part == "chrony") return RunChrony() ? 0 : 1;
   if (!part.empty()) {
-    std::fprintf(stderr, "usage: bench_latency [marks|minute|window|stamp|chrony]\n");
+    std::fprintf(stderr, "usage: bench_latency [marks|minute|window|stamp|read|chrony]\n");
     return 2;
   }
   const bool marks = RunMarks();
   const bool minute = RunMinute();
   const bool window = RunWindow();
   const bool stamp = RunStamp();
-  return marks && minute && window && stamp ? 0 : 1;
+  const bool read = RunRead();
+  return marks && minute && window && stamp && read ? 0 : 1;
 }

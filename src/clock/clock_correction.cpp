@@ -3,6 +3,7 @@
 #include "clock/clock_correction.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace gpsclock {
 namespace {
@@ -15,13 +16,6 @@ constexpr std::int16_t kBackStepAt = 3;
 
 bool IsInsideSetWindow(int localMinute) {
   return localMinute >= kFirstMinuteOfWindow && localMinute <= kLastMinuteOfWindow;
-}
-
-// A locked frame's advance carries every field into a time of day; only an unlocked frame, used
-// while SyncWhenUnlocked is on, can leave digits that are none, such as second 90.
-bool IsTimeOfDay(const GpsTime& time) {
-  return time.Hour >= 0 && time.Hour <= 23 && time.Minute >= 0 && time.Minute <= 59 &&
-         time.Second >= 0 && time.Second <= 59;
 }
 
 }  // namespace
@@ -43,8 +37,9 @@ CorrectionDecision DecideCorrection(const LocalTimeRecord& reading, const GpsTim
   LocalTimeRecord& local = decision.setTo;
 
   if (std::abs(decision.ClockDifference) <= kOutrightSetLimitSeconds) {
-    // The clock cannot be set to a time no clock shows; asking would only be refused.
-    if (!inside || !IsTimeOfDay(received)) {
+    // The clock cannot be set to a time no clock shows, such as the second 90 that an unlocked
+    // frame's digits may carry; asking would only be refused.
+    if (!inside || !IsRealTime(received)) {
       decision.kind = CorrectionKind::kNone;
       return decision;
     }
@@ -81,8 +76,9 @@ CorrectionDecision DecideCorrection(const LocalTimeRecord& reading, const GpsTim
   return decision;
 }
 
-void ClockCorrection::CorrectLocalClock(const GpsTime& received, bool locked,
-                                        std::int16_t baudDelayMs) {
+void ClockCorrection::PlanCorrection(const GpsTime& received, bool locked,
+                                     std::int16_t baudDelayMs) {
+  plan_.reset();
   if (!settings_.SyncWhenUnlocked && !locked) return;
   const auto reading = clock_.GetLocalTime();
   if (!reading) return;
@@ -92,18 +88,23 @@ void ClockCorrection::CorrectLocalClock(const GpsTime& received, bool locked,
   if (decision.kind == CorrectionKind::kDatesDiffer) return;
   // The limit lands in the shared error days, where the dialog's value lived: intended.
   settings_.ErrorDays = kOutrightSetLimitSeconds;
-  backStepCounter_ = decision.backStepCounter;
   if (decision.kind == CorrectionKind::kNone) return;
   localTime_ = decision.setTo;
-  SetClock(*reading);
+  plan_ = Plan{decision, *reading};
 }
 
-// A refused set: LocalTime goes back to the real PC clock (read again, or else the reading of
-// this mark), and the log view says so once.
-void ClockCorrection::SetClock(const LocalTimeRecord& reading) {
-  const bool set = clock_.SetLocalTime(localTime_);
-  if (!set) localTime_ = clock_.GetLocalTime().value_or(reading);
+// The back-step counter moves only with a set that is made. A refused set: LocalTime goes back to
+// the real PC clock (read again, or else the reading of the mark), and the log view says so once.
+bool ClockCorrection::CorrectLocalClock(std::int64_t markArrivalNs) {
+  if (!plan_) return false;
+  const Plan plan = *std::exchange(plan_, std::nullopt);
+  backStepCounter_ = plan.decision.backStepCounter;
+  const bool set = plan.decision.kind == CorrectionKind::kOutright
+                       ? clock_.SetLocalTimeAsOf(localTime_, markArrivalNs)
+                       : clock_.SetLocalTime(localTime_, plan.reading);
+  if (!set) localTime_ = clock_.GetLocalTime().value_or(plan.reading);
   clockSetFailure_.Record(set, text1_);
+  return true;
 }
 
 }  // namespace gpsclock

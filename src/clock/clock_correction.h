@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "clock/gps_time.h"
@@ -39,17 +40,26 @@ class ClockCorrection {
   ClockCorrection(LocalClock& clock, SharedSettings& settings, LogView& text1)
       : clock_(clock), settings_(settings), text1_(text1) {}
 
-  // At an on-time mark while synchronisation is on: reads the PC clock and sets it outright to
-  // the received time, steps it one second towards it, or leaves it alone.
-  void CorrectLocalClock(const GpsTime& received, bool locked, std::int16_t baudDelayMs);
+  // At an on-time mark while synchronisation is on: reads the PC clock and decides whether to set
+  // it outright to the received time, step it one second towards it, or leave it alone. LocalTime
+  // then shows the clock as the set will leave it; the set itself waits for CorrectLocalClock.
+  void PlanCorrection(const GpsTime& received, bool locked, std::int16_t baudDelayMs);
+  // The frame that the mark began has confirmed it: the planned set is made, an outright one as of
+  // the mark's arrival (CLOCK_MONOTONIC). A refused set leaves LocalTime showing the clock as it
+  // is. False when there was no set to make.
+  bool CorrectLocalClock(std::int64_t markArrivalNs);
+  // A mark while synchronisation is off plans nothing, and an earlier plan is not made.
+  void DropPlan() { plan_.reset(); }
 
   // The last reading of a correction that passed the lock gate, as modified for the set.
   const LocalTimeRecord& LocalTime() const { return localTime_; }
   std::int16_t BackStepCounter() const { return backStepCounter_; }
 
  private:
-  // Sets the PC clock to LocalTime; a refused set must not show as success.
-  void SetClock(const LocalTimeRecord& reading);
+  struct Plan {
+    CorrectionDecision decision;
+    LocalTimeRecord reading;
+  };
 
   LocalClock& clock_;
   SharedSettings& settings_;
@@ -57,6 +67,7 @@ class ClockCorrection {
   FailureNotice clockSetFailure_{kClockSetFailedText};
   LocalTimeRecord localTime_;
   std::int16_t backStepCounter_ = 0;
+  std::optional<Plan> plan_;
 };
 
 }  // namespace gpsclock

@@ -1,16 +1,13 @@
-// The received time's validity.
+// The received time as a clock record.
 #include "clock/gps_time.h"
 
-#include <chrono>
+#include "platform/civil_time.h"
 
 namespace gpsclock {
 
+// A negative field turns into a number no calendar has.
 bool IsRealTime(const GpsTime& time) {
-  const std::chrono::year_month_day date{std::chrono::year{time.Year},
-                                         std::chrono::month{static_cast<unsigned>(time.Month)},
-                                         std::chrono::day{static_cast<unsigned>(time.Day)}};
-  return time.Month >= 1 && time.Day >= 1 && date.ok() && time.Hour >= 0 && time.Hour <= 23 &&
-         time.Minute >= 0 && time.Minute <= 59 && time.Second >= 0 && time.Second <= 59;
+  return IsCivilTime(WithDateAndTime({}, time));
 }
 
 LocalTimeRecord WithDateAndTime(LocalTimeRecord record, const GpsTime& time) {

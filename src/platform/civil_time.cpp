@@ -8,10 +8,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr Nanoseconds kNsPerMillisecond = 1'000'000;
-constexpr Nanoseconds kNsPerSecond = 1'000 * kNsPerMillisecond;
-constexpr Nanoseconds kNsPerDay = 86'400 * kNsPerSecond;
-
 // The greatest multiple of `unit` not above `value`, also before 1970.
 Nanoseconds FloorTo(Nanoseconds value, Nanoseconds unit) {
   const Nanoseconds remainder = value % unit;
@@ -25,8 +21,9 @@ Nanoseconds CivilNanoseconds(int year, int month, int day, int hour, int minute,
   const sys_days date = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)},
                                        std::chrono::day{unsigned(day)}};
   const Nanoseconds days = date.time_since_epoch().count();
-  return days * kNsPerDay + ((hour * 60LL + minute) * 60 + second) * kNsPerSecond +
-         milliseconds * kNsPerMillisecond;
+  return days * kNanosecondsPerDay +
+         ((hour * 60LL + minute) * 60 + second) * kNanosecondsPerSecond +
+         milliseconds * kNanosecondsPerMillisecond;
 }
 
 Nanoseconds CivilNanoseconds(const LocalTimeRecord& r) {
@@ -34,10 +31,10 @@ Nanoseconds CivilNanoseconds(const LocalTimeRecord& r) {
 }
 
 LocalTimeRecord CivilRecord(Nanoseconds civil) {
-  const Nanoseconds dayStart = FloorTo(civil, kNsPerDay);
-  const sys_days date{std::chrono::days{dayStart / kNsPerDay}};
+  const Nanoseconds dayStart = FloorTo(civil, kNanosecondsPerDay);
+  const sys_days date{std::chrono::days{dayStart / kNanosecondsPerDay}};
   const year_month_day ymd{date};
-  const Nanoseconds ms = (civil - dayStart) / kNsPerMillisecond;
+  const Nanoseconds ms = (civil - dayStart) / kNanosecondsPerMillisecond;
   LocalTimeRecord record;
   record.Year = static_cast<std::uint16_t>(int(ymd.year()));
   record.Month = static_cast<std::uint16_t>(unsigned(ymd.month()));
@@ -50,15 +47,16 @@ LocalTimeRecord CivilRecord(Nanoseconds civil) {
   return record;
 }
 
+// The fields are checked against the calendar's ranges before they make a date, whose parts keep
+// only the values they can hold.
 bool IsCivilTime(const LocalTimeRecord& r) {
+  if (r.Year > int{std::chrono::year::max()} || r.Month < 1 || r.Month > 12 || r.Day < 1 ||
+      r.Day > 31) {
+    return false;
+  }
   const year_month_day date{std::chrono::year{r.Year}, std::chrono::month{r.Month},
                             std::chrono::day{r.Day}};
   return date.ok() && r.Hour <= 23 && r.Minute <= 59 && r.Second <= 59 && r.Milliseconds <= 999;
-}
-
-Nanoseconds SetDistance(Nanoseconds reading, const LocalTimeRecord& record) {
-  const Nanoseconds asked = CivilNanoseconds(record);
-  return asked == FloorTo(reading, kNsPerMillisecond) ? 0 : asked - reading;
 }
 
 }  // namespace gpsclock

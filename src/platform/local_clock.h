@@ -24,11 +24,16 @@ class LocalClock {
  public:
   virtual ~LocalClock() = default;
   virtual std::optional<LocalTimeRecord> GetLocalTime() = 0;
-  // Sets the clock from the record's date, time and milliseconds; the day of week is ignored.
-  // The clock moves by the difference between the record and the last reading as calendar
-  // fields, from the moment of the set: the record unchanged moves it by nothing, and the zone's
-  // offset in force at the reading holds, also in an hour that daylight saving repeats or skips.
-  virtual bool SetLocalTime(const LocalTimeRecord& record) = 0;
+  // Moves the clock, from where it is at the call, by the difference of `record` and `readAs` (a
+  // reading GetLocalTime gave) as calendar fields to the millisecond: `record` equal to `readAs`
+  // moves it by nothing, a record one second later exactly one second on, and the part below the
+  // millisecond stays. The zone's offset in force holds, also in an hour that daylight saving
+  // repeats or skips. The day of week is ignored.
+  virtual bool SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) = 0;
+  // Sets the clock to where it should have been at the monotonic moment `asOfMonotonicNs` (the
+  // arrival stamp of a byte), moved on by the time since: it then reads `record` plus the time
+  // that has passed since that moment.
+  virtual bool SetLocalTimeAsOf(const LocalTimeRecord& record, std::int64_t asOfMonotonicNs) = 0;
 };
 
 }  // namespace gpsclock

@@ -4,13 +4,13 @@
 #include "port/port_control.h"
 
 #include "config/settings_dialog_model.h"
+#include "platform/time_units.h"
 
 namespace gpsclock {
 namespace {
 
 constexpr int kRetryPeriodMs = 2000;
 constexpr std::int64_t kBitsPerCharacter = 10;
-constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
 
 }  // namespace
 

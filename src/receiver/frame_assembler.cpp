@@ -1,6 +1,10 @@
 // The frame assembler. Each digit stands on its own; anything but a decimal digit counts as 0.
 #include "receiver/frame_assembler.h"
 
+#include <utility>
+
+#include "platform/time_units.h"
+
 namespace gpsclock {
 namespace {
 
@@ -8,8 +12,8 @@ constexpr std::int16_t kRxCountCap = 42;
 // The device puts a start byte on every second, so a frame's mark comes one second after the
 // frame's own start byte. Earlier it is a stray byte of the line; later the frame went stale (its
 // mark went missing, or waited somewhere), and its time would set the clock seconds wrong.
-constexpr std::int64_t kMarkAfterFrameNs = 1'000'000'000;
-constexpr std::int64_t kMarkToleranceNs = 50'000'000;
+constexpr std::int64_t kMarkAfterFrameNs = kNanosecondsPerSecond;
+constexpr std::int64_t kMarkToleranceNs = 50 * kNanosecondsPerMillisecond;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -31,24 +35,44 @@ FrameEvent FrameAssembler::HandleReceivedChar(char received) {
   return FrameEvent::kNone;
 }
 
-FrameEvent FrameAssembler::HandleStartByte(const StartByteArrival& arrival) {
+FrameEvent FrameAssembler::HandleStartByte(const ByteArrival& dated, bool tooOld) {
   Store(frame::kStartByte);
   rxCount_ = 0;
   FrameEvent event = FrameEvent::kStartByte;
-  if (frameReady_ && !markTaken_) {
-    const std::int64_t sinceFrame = arrival.monotonicNs - waiting_.startNs;
-    if (arrival.tooOld || sinceFrame > kMarkAfterFrameNs + kMarkToleranceNs) {
+  const std::int64_t sinceFrame = dated.monotonicNs - waiting_.startNs;
+  const bool late = tooOld || sinceFrame > kMarkAfterFrameNs + kMarkToleranceNs;
+  const bool onTime = !late && sinceFrame >= kMarkAfterFrameNs - kMarkToleranceNs;
+  if (candidate_) {
+    // Before the candidate's frame decoded, another start byte came: the frame that could have
+    // confirmed the candidate is cut, and only this start byte's own frame can confirm a mark.
+    if (onTime) {
+      candidate_->arrival = dated;
+    } else {
+      candidate_.reset();
+    }
+  } else if (frameReady_ && !markTaken_) {
+    if (late) {
       frameReady_ = false;
-    } else if (sinceFrame >= kMarkAfterFrameNs - kMarkToleranceNs) {
+    } else if (onTime) {
       // A frame has one mark, even where it stays waiting (while synchronisation is off).
       markTaken_ = true;
+      candidate_ = ConfirmedMark{MarkTime(), WaitingFrameLocked(), dated};
       event = FrameEvent::kMark;
     }
     // Earlier it is a stray start byte: the waiting frame lives on.
   }
   frameArmed_ = true;
-  frameStartNs_ = arrival.monotonicNs;
+  frameStartNs_ = dated.monotonicNs;
   return event;
+}
+
+void FrameAssembler::DropFrames() {
+  frameReady_ = false;
+  candidate_.reset();
+}
+
+std::optional<ConfirmedMark> FrameAssembler::TakeConfirmedMark() {
+  return std::exchange(confirmed_, std::nullopt);
 }
 
 void FrameAssembler::Store(char received) {
@@ -75,21 +99,26 @@ bool FrameAssembler::HasDateAndTimeDigits() const {
 }
 
 void FrameAssembler::DecodeFrame() {
-  GpsTime& time = receivedTime_;
-  time.Second = TwoDigitsAt(frame::kSecondPosition);
-  time.Minute = TwoDigitsAt(frame::kMinutePosition);
-  time.Hour = TwoDigitsAt(frame::kHourPosition);
-  time.Month = TwoDigitsAt(frame::kMonthPosition);
-  time.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
-  time.Day = TwoDigitsAt(frame::kDayPosition);
+  decoded_.Second = TwoDigitsAt(frame::kSecondPosition);
+  decoded_.Minute = TwoDigitsAt(frame::kMinutePosition);
+  decoded_.Hour = TwoDigitsAt(frame::kHourPosition);
+  decoded_.Month = TwoDigitsAt(frame::kMonthPosition);
+  decoded_.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
+  decoded_.Day = TwoDigitsAt(frame::kDayPosition);
   status_ = rxBuffer_[frame::kStatusPosition];
+  receivedTime_ = decoded_;
   // The frame describes the second now running; the mark at the next start byte is one later.
-  if (Status() == frame::kLocked) AdvanceOneSecond(time);
+  if (Status() == frame::kLocked) AdvanceOneSecond(receivedTime_);
+  // A mark stands only when the frame it began carries the second it marked: a damaged digit, a
+  // device's glitch or a stuck time in either frame sets nothing. Digits are compared with
+  // digits, so this holds for locked and unlocked frames alike.
+  if (candidate_ && decoded_ == candidate_->time) confirmed_ = candidate_;
+  candidate_.reset();
 }
 
 GpsTime FrameAssembler::MarkTime() const {
-  GpsTime time = waiting_.time;
-  if (!WaitingFrameLocked()) AdvanceOneSecond(time);
+  GpsTime time = waiting_.decoded;
+  AdvanceOneSecond(time);
   return time;
 }
 
@@ -135,7 +164,7 @@ FrameEvent FrameAssembler::CheckFrameEnd() {
   label9_.SetCaption(std::string(&rxBuffer_[1], frame::kLastRawPosition));
   frameReady_ = Status() == frame::kLocked || Status() == frame::kNotLocked;
   frameArmed_ = false;
-  waiting_ = {receivedTime_, status_, frameStartNs_};
+  waiting_ = {receivedTime_, decoded_, status_, frameStartNs_};
   markTaken_ = false;
   return FrameEvent::kAccepted;
 }

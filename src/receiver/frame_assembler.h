@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "clock/gps_time.h"
 #include "elements/window_elements.h"
+#include "platform/serial_layer.h"
 #include "receiver/frame_layout.h"
 
 namespace gpsclock {
@@ -21,18 +23,19 @@ enum class FrameEvent {
   kRejected,   // the frame failed its end check
 };
 
-// When a start byte arrived, by CLOCK_MONOTONIC, dated back by the bytes that had arrived behind
-// it; too old when more were behind it than can arrive in 20 ms.
-struct StartByteArrival {
-  std::int64_t monotonicNs = 0;
-  bool tooOld = false;
-};
-
 // An accepted frame while it waits for its mark.
 struct WaitingFrame {
-  GpsTime time;  // as decoded, a locked frame's already advanced
+  GpsTime time;     // as decoded, a locked frame's already advanced
+  GpsTime decoded;  // the digits as they came
   char status = 0;
-  std::int64_t startNs = 0;  // the dated arrival of its own start byte
+  std::int64_t startNs = 0;  // the dated arrival of its own start byte, CLOCK_MONOTONIC
+};
+
+// A mark whose time the frame it began has confirmed: the clock may be set as of its arrival.
+struct ConfirmedMark {
+  GpsTime time;  // the second the mark began
+  bool locked = false;
+  ByteArrival arrival;  // dated back by the bytes that had arrived behind it
 };
 
 class FrameAssembler {
@@ -42,10 +45,16 @@ class FrameAssembler {
 
   // Runs once per received character other than the start byte.
   FrameEvent HandleReceivedChar(char received);
-  // Runs at every start byte: kMark or kStartByte.
-  FrameEvent HandleStartByte(const StartByteArrival& arrival);
+  // Runs at every start byte, `dated` back by the bytes that had arrived behind it, `tooOld` when
+  // more were behind it than can arrive in 20 ms: kMark or kStartByte.
+  FrameEvent HandleStartByte(const ByteArrival& dated, bool tooOld);
   // The waiting frame's mark can no longer come (or has been used): the next start byte is none.
   void DropWaitingFrame() { frameReady_ = false; }
+  // The line the frames came from was left: neither the waiting frame nor a mark waiting for its
+  // confirmation counts any more.
+  void DropFrames();
+  // After a kDecoded: the mark that the decoded frame confirmed, once.
+  std::optional<ConfirmedMark> TakeConfirmedMark();
 
   bool FrameReady() const { return frameReady_; }
   bool FrameArmed() const { return frameArmed_; }
@@ -57,8 +66,7 @@ class FrameAssembler {
   // meantime, so the mark uses the waiting frame's own time and status.
   const WaitingFrame& Waiting() const { return waiting_; }
   bool WaitingFrameLocked() const { return waiting_.status == frame::kLocked; }
-  // The time of the waiting frame's mark: its time, which a locked frame has already advanced;
-  // an unlocked frame's second is added here, for the set only.
+  // The time of the waiting frame's mark: the second after its digits, locked or not.
   GpsTime MarkTime() const;
 
  private:
@@ -74,16 +82,22 @@ class FrameAssembler {
   Label& label9_;
   std::array<std::int16_t, 14> monthDays_{29, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0};
   GpsTime receivedTime_;
+  // The digits of the last decoded frame, before a locked frame's advance.
+  GpsTime decoded_;
   char status_ = 0;
   std::int16_t rxCount_ = 0;
   bool frameArmed_ = false;
   bool frameReady_ = false;
   // Slot n holds the n-th character after the start byte; 0 while none came.
   std::array<char, kRxBufferSlots> rxBuffer_{};
-  // The dated arrival of the current frame's start byte.
+  // The dated arrival of the current frame's start byte, CLOCK_MONOTONIC.
   std::int64_t frameStartNs_ = 0;
   WaitingFrame waiting_;
   bool markTaken_ = false;
+  // The mark of the waiting frame until the frame it begins decodes: the start byte of that frame
+  // is the candidate's own, since every start byte before the decode replaces it.
+  std::optional<ConfirmedMark> candidate_;
+  std::optional<ConfirmedMark> confirmed_;
 };
 
 }  // namespace gpsclock

@@ -2,6 +2,8 @@
 // reaches its parts here and ends with the shell's redraw.
 #include "receiver/program.h"
 
+#include "platform/time_units.h"
+
 namespace gpsclock {
 
 Program::Program(PlatformServices services) : platform_(services) {
@@ -32,6 +34,7 @@ void Program::HandleReceivedChar(char received) {
   }
   switch (assembler_.HandleReceivedChar(received)) {
     case FrameEvent::kDecoded:
+      if (const auto mark = assembler_.TakeConfirmedMark()) SetClockAtMark(*mark);
       HandleDecodedFrame();
       break;
     case FrameEvent::kAccepted:
@@ -51,36 +54,48 @@ void Program::HandleReceivedChar(char received) {
 // behind it than can arrive in 20 ms waited somewhere (a stalled program, a busy machine) and is
 // too old to mark the second.
 void Program::HandleStartByte(const ByteArrival& arrival) {
-  constexpr std::int64_t kFreshForNs = 20'000'000;
+  constexpr std::int64_t kFreshForNs = 20 * kNanosecondsPerMillisecond;
   const std::int64_t characterNs = port_.CharacterNs();
   ByteArrival dated = arrival;
   dated.realtimeNs -= arrival.bytesBehind * characterNs;
   dated.monotonicNs -= arrival.bytesBehind * characterNs;
   const bool tooOld = arrival.bytesBehind > kFreshForNs / characterNs;
-  if (assembler_.HandleStartByte({dated.monotonicNs, tooOld}) == FrameEvent::kMark) {
-    HandleMark(dated);
+  if (assembler_.HandleStartByte(dated, tooOld) == FrameEvent::kMark) {
+    HandleMark();
   } else {
     ShowStartByte();
   }
 }
 
-// The start byte that follows an accepted frame is the on-time mark. The clock is set first:
-// nothing is drawn before it, and what the other steps change is only shown after the event.
-void Program::HandleMark(const ByteArrival& arrival) {
+// The start byte that follows an accepted frame is the on-time mark. The correction reads the
+// clock and plans its set here; the set waits until the frame this start byte begins confirms the
+// mark's time, and is then made as of the start byte's arrival, so waiting costs no accuracy.
+void Program::HandleMark() {
   const GpsTime markTime = assembler_.MarkTime();
-  const bool locked = assembler_.WaitingFrameLocked();
   const bool sync = sync_.SyncEnabled();
   if (sync) {
-    correction_.CorrectLocalClock(markTime, locked, port_.BaudDelayMs());
+    correction_.PlanCorrection(markTime, assembler_.WaitingFrameLocked(), port_.BaudDelayMs());
     assembler_.DropWaitingFrame();
+  } else {
+    correction_.DropPlan();
   }
-  if (locked) samples_.SendMark(markTime, port_.CharacterNs(), arrival);
   ShowStartByte();
   if (sync) {
     displays_.ShowGpsClock(assembler_.Waiting().time);
     displays_.ShowLocalClockAtMark(correction_.LocalTime(), lockStatus_.SignalUnlocked());
   }
   displays_.KeepLocalClockRunning();
+}
+
+// The clock is set first: nothing is drawn before it. The local clock is then shown again as set,
+// or as it is after a refusal: a Timer1 tick that came between the mark and its confirmation may
+// have shown the clock before the set.
+void Program::SetClockAtMark(const ConfirmedMark& mark) {
+  const bool setTried = correction_.CorrectLocalClock(mark.arrival.monotonicNs);
+  if (mark.locked) samples_.SendMark(mark.time, port_.CharacterNs(), mark.arrival);
+  if (setTried) {
+    displays_.ShowLocalClockAtMark(correction_.LocalTime(), lockStatus_.SignalUnlocked());
+  }
 }
 
 // Every start byte: the receive indicator, the received clock's colours and its blanked time.
@@ -128,8 +143,10 @@ void Program::OnDisconnectCommand() {
   Finish();
 }
 
+// A mark that waits for its confirmation sets nothing once synchronisation is off.
 void Program::OnStopTimeCommand() {
   sync_.Toggle();
+  if (!sync_.SyncEnabled()) correction_.DropPlan();
   displays_.KeepLocalClockRunning();
   Finish();
 }

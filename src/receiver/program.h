@@ -76,7 +76,8 @@ class Program {
  private:
   void HandleReceivedChar(char received);
   void HandleStartByte(const ByteArrival& arrival);
-  void HandleMark(const ByteArrival& arrival);
+  void HandleMark();
+  void SetClockAtMark(const ConfirmedMark& mark);
   void ShowStartByte();
   void HandleDecodedFrame();
   void Finish() const;
@@ -99,7 +100,7 @@ class Program {
                     settings_,
                     {window.Shape1, window.Disconnect, window.Label2},
                     platform_.PortRetry,
-                    [this] { assembler_.DropWaitingFrame(); }};
+                    [this] { assembler_.DropFrames(); }};
   SettingsDialog settingsDialog_{dialog, settings_, platform_.files};
 };
 

@@ -8,11 +8,12 @@
 #include "platform/posix/iconv_text_encoder.h"
 #include "platform/posix/posix_local_clock.h"
 #include "platform/posix/program_directory.h"
+#include "platform/posix/termios_serial_layer.h"
 #include "platform/qt/display_opening.h"
 #include "platform/qt/ending_signals.h"
 #include "platform/qt/folder_copy.h"
 #include "platform/qt/qt_notification_icon.h"
-#include "platform/qt/qt_serial_layer.h"
+#include "platform/qt/qt_ui_thread_post.h"
 #include "platform/qt/qt_ui_timer.h"
 #include "receiver/program.h"
 #include "shell/application_setup.h"
@@ -53,7 +54,7 @@ int main(int argc, char* argv[]) {
   if (const FolderCopy::Start found = folderCopy.Claim(); found != FolderCopy::Start::kFirst) {
     return EndSecondStart(found, folderCopy.Holder());
   }
-  QtSerialLayer serial(programDirectory);
+  TermiosSerialLayer serial(programDirectory, QtPostToUiThread());
   PosixLocalClock clock;
   QtUiTimer timer1(kTimerPeriodMs, true);
   // Runs from creation; its first tick ends a blink that never began and stops it.

@@ -9,6 +9,8 @@
 #include "receiver/program.h"
 #include "shell/about_box.h"
 #include "shell/element_bindings.h"
+#include "shell/layout/main_window_design.h"
+#include "shell/qt_window_builder.h"
 #include "shell/tray_operations.h"
 
 namespace gpsclock {
@@ -34,8 +36,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void CreateElements();
-  void CreateMenus();
+  void ConnectMenus();
   void BindElements();
   void HideToTray();
   void ShowAboutBox();
@@ -43,6 +44,7 @@ class MainWindow : public QMainWindow {
   Program& program_;
   NotificationIcon& trayIcon_;
   SettingsWindow& settingsWindow_;
+  QtWindowWidgets<MainWindowElement> widgets_{*this};
   ElementBindings bindings_;
   // Made at its opening and destroyed at its closing, so each opening shows its design anew.
   std::unique_ptr<AboutBox> aboutBox_;

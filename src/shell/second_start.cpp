@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/program_title.h"
+#include "shell/layout/program_title.h"
 #include "shell/without_window.h"
 
 namespace gpsclock {

@@ -6,11 +6,8 @@
 
 #include "receiver/program.h"
 #include "shell/element_bindings.h"
-
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
+#include "shell/layout/settings_dialog_design.h"
+#include "shell/qt_window_builder.h"
 
 namespace gpsclock {
 
@@ -30,20 +27,12 @@ class SettingsWindow : public QDialog {
   void reject() override;
 
  private:
-  void CreateControls();
   void ConnectControls();
   void Draw();
 
   Program& program_;
+  QtWindowWidgets<SettingsDialogElement> widgets_{*this};
   ElementBindings bindings_;
-  QComboBox* combo1_ = nullptr;
-  QComboBox* combo2_ = nullptr;
-  QComboBox* combo3_ = nullptr;
-  QRadioButton* option1_ = nullptr;
-  QRadioButton* option2_ = nullptr;
-  QLabel* label6_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
 };
 
 }  // namespace gpsclock

@@ -7,7 +7,7 @@
 namespace gpsclock {
 namespace {
 
-constexpr Nanoseconds kSecond = VirtualTime::kSecond;
+constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
 
 // What one mark did to the PC clock.
 enum Outcome : char {
@@ -27,7 +27,7 @@ Outcome OutcomeOfMark(const SimulatedClock& clock, std::size_t setsBefore, Nanos
   if (record == CivilRecord(pcClock)) return kWrittenBack;
   if (record == CivilRecord(pcClock - kSecond)) return kSteppedBack;
   if (record == CivilRecord(pcClock + kSecond)) return kSteppedForward;
-  if (record == CivilRecord(received + VirtualTime::kMillisecond)) return kSetOutright;
+  if (record == CivilRecord(received + kNanosecondsPerMillisecond)) return kSetOutright;
   return kSomethingElse;
 }
 

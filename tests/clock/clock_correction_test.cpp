@@ -169,7 +169,12 @@ class ClockWithOwnDayOfWeek : public LocalClock {
     if (reading) reading->DayOfWeek = dayOfWeek_;
     return reading;
   }
-  bool SetLocalTime(const LocalTimeRecord& record) override { return clock_.SetLocalTime(record); }
+  bool SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) override {
+    return clock_.SetLocalTime(record, readAs);
+  }
+  bool SetLocalTimeAsOf(const LocalTimeRecord& record, std::int64_t asOfMonotonicNs) override {
+    return clock_.SetLocalTimeAsOf(record, asOfMonotonicNs);
+  }
 
  private:
   SimulatedClock& clock_;
@@ -193,10 +198,11 @@ TEST_P(DayOfWeekAtTheMark, IsPassedOnAsRead) {
   platform.files.Put("config.cfg", kAt9600);
   program.StartUp();
 
-  platform.serial.Receive(MakeFrame(GetParam().received - VirtualTime::kSecond, 'A'));
+  platform.serial.Receive(MakeFrame(GetParam().received - kNanosecondsPerSecond, 'A'));
   platform.time.AdvanceBy(kMarkAfterFrame);
   platform.clock.SetTime(May6(12, 20, 5));
   platform.serial.Receive("\x01");
+  platform.serial.Receive(MakeFrame(GetParam().received, 'A').substr(1));
 
   ASSERT_EQ(platform.clock.Sets().size(), 1u);
   EXPECT_EQ(platform.clock.Sets()[0].record.DayOfWeek, 4);
@@ -256,13 +262,13 @@ TEST(LockGate, SyncWhenUnlockedSetsEveryMarkOfEitherStatusToItsSecond) {
   std::size_t setsSoFar = 0;
   for (std::size_t i = 0; i < statuses.size(); ++i) {
     const Nanoseconds received =
-        May6(12, 30, 0) + static_cast<Nanoseconds>(i) * 60 * VirtualTime::kSecond;
-    SendFrameAndMark(sim, received - 4 * VirtualTime::kSecond, received, statuses[i]);
+        May6(12, 30, 0) + static_cast<Nanoseconds>(i) * 60 * kNanosecondsPerSecond;
+    SendFrameAndMark(sim, received - 4 * kNanosecondsPerSecond, received, statuses[i]);
     const auto& sets = sim.platform.clock.Sets();
     if (statuses[i] != 'X') ++setsSoFar;
     ASSERT_EQ(sets.size(), setsSoFar) << "mark " << i << " " << statuses[i];
     if (statuses[i] != 'X') {
-      EXPECT_EQ(sets.back().record, CivilRecord(received + VirtualTime::kMillisecond));
+      EXPECT_EQ(sets.back().record, CivilRecord(received + kNanosecondsPerMillisecond));
     }
   }
 }

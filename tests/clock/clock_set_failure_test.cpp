@@ -9,7 +9,7 @@
 namespace gpsclock {
 namespace {
 
-constexpr Nanoseconds kSecond = VirtualTime::kSecond;
+constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
 constexpr const char* kClockSetFailed = "系统时间设置失败";
 
 int NoticeCount(const LogView& logView) {

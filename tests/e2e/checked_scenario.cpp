@@ -31,40 +31,44 @@ std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t 
   return pairs;
 }
 
-testing::AssertionResult AskedFor(std::int64_t askedNs, std::int64_t expectedNs) {
-  if (askedNs >= expectedNs && askedNs - expectedNs < kReadToSetAllowanceNs) {
-    return testing::AssertionSuccess();
-  }
-  return testing::AssertionFailure() << "asked for " << askedNs << " ns, " << askedNs - expectedNs
-                                     << " ns after " << expectedNs;
+ExpectedSet OutrightSetAt(const SentFrame& mark, std::int64_t lineDelayMs) {
+  return {mark.second * kNanosecondsPerSecond + lineDelayMs * kNanosecondsPerMillisecond,
+          mark.startByteMonotonicNs};
+}
+
+testing::AssertionResult AskedFor(const ClockSet& set, const ExpectedSet& expected) {
+  const std::int64_t error =
+      set.askedNs - (expected.markTimeNs + set.monotonicNs - expected.markMonotonicNs);
+  if (std::llabs(error) <= kSetAllowanceNs) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "asked for " << set.askedNs << " ns, " << error
+                                     << " ns off the mark " << expected.markTimeNs;
 }
 
 testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
-                                      const std::vector<std::int64_t>& expectedNs) {
-  if (clock.sets.size() != expectedNs.size()) {
+                                      const std::vector<ExpectedSet>& expected) {
+  if (clock.sets.size() != expected.size()) {
     return testing::AssertionFailure()
-           << clock.sets.size() << " sets, " << expectedNs.size() << " expected";
+           << clock.sets.size() << " sets, " << expected.size() << " expected";
   }
-  for (std::size_t index = 0; index < expectedNs.size(); ++index) {
-    testing::AssertionResult asked = AskedFor(clock.sets[index].askedNs, expectedNs[index]);
+  for (std::size_t index = 0; index < expected.size(); ++index) {
+    testing::AssertionResult asked = AskedFor(clock.sets[index], expected[index]);
     if (!asked) return asked << " at set " << index;
   }
   return testing::AssertionSuccess();
 }
 
-std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames,
-                                            std::int64_t sinceNs, std::int64_t lineDelayMs) {
-  std::vector<std::int64_t> asked;
+std::vector<ExpectedSet> OutrightSetsAfter(const std::vector<SentFrame>& frames,
+                                           std::int64_t sinceNs, std::int64_t lineDelayMs) {
+  std::vector<ExpectedSet> expected;
   for (std::size_t index = 1; index < frames.size(); ++index) {
     const SentFrame& received = frames[index - 1];
     const SentFrame& mark = frames[index];
     if (received.startByteMonotonicNs > sinceNs && received.number + 1 == mark.number &&
         received.status == 'A') {
-      asked.push_back(mark.second * kNanosecondsPerSecond +
-                      lineDelayMs * kNanosecondsPerMillisecond);
+      expected.push_back(OutrightSetAt(mark, lineDelayMs));
     }
   }
-  return asked;
+  return expected;
 }
 
 std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {

@@ -24,26 +24,41 @@ struct MarkSet {
 // nothing when the run did not have `marks` marks, each with one set.
 std::vector<MarkSet> SetAtEveryMark(const ScenarioOutcome& outcome, std::size_t marks);
 
-// A set moves the clock from the moment of the call by what the program decided at its reading of
-// the clock: the moment passed between the two, a few microseconds, comes on top. No more than
-// this much.
+// A set written back unchanged moves the clock from the moment of the call by nothing: it asks for
+// the time the program read just before, a few microseconds before the fake clock looks. No more
+// than this much before.
 inline constexpr std::int64_t kReadToSetAllowanceNs = 2 * kNanosecondsPerMillisecond;
 
-// Whether a set asked for `expectedNs`: not earlier, and later by no more than the allowance.
-testing::AssertionResult AskedFor(std::int64_t askedNs, std::int64_t expectedNs);
-// Whether the program's sets asked for `expectedNs`, one each, in order.
+// An outright set puts the clock where it should have been when the mark's start byte arrived,
+// moved on by the time since: on the device's time plus the line delay, but for the moment the
+// program took to see the start byte after the simulator wrote it. No further off than this, either
+// way; a stray start byte would be 40 ms off, an adapter's held one 16 ms.
+inline constexpr std::int64_t kSetAllowanceNs = 10 * kNanosecondsPerMillisecond;
+
+// An outright set the program must make: at the mark whose start byte the simulator wrote at
+// `markMonotonicNs`, to the mark's time plus the line delay, `markTimeNs`.
+struct ExpectedSet {
+  std::int64_t markTimeNs = 0;
+  std::int64_t markMonotonicNs = 0;
+};
+ExpectedSet OutrightSetAt(const SentFrame& mark, std::int64_t lineDelayMs);
+
+// Whether `set` put the clock on the expected mark's time moved on to the moment of the set,
+// within kSetAllowanceNs.
+testing::AssertionResult AskedFor(const ClockSet& set, const ExpectedSet& expected);
+// Whether the program's sets were the expected ones, one each, in order.
 testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
-                                      const std::vector<std::int64_t>& expectedNs);
+                                      const std::vector<ExpectedSet>& expected);
 
 // The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second, so it
 // is the time of the start byte sent last before it and what passed since.
 std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
 
-// The sets a program with a PC clock less than 10 s off must ask for: at every start byte that
-// follows a locked frame received whole, the received time plus the line delay. Only frames whose
+// The sets a program with a PC clock less than 10 s off must make: at every start byte that follows
+// a locked frame received whole, to the received time plus the line delay. Only frames whose
 // start byte came after `sinceNs` (CLOCK_MONOTONIC) count as received, and only a frame numbered
 // one below the next one counts as followed by its start byte.
-std::vector<std::int64_t> OutrightSetsAfter(const std::vector<SentFrame>& frames,
-                                            std::int64_t sinceNs, std::int64_t lineDelayMs);
+std::vector<ExpectedSet> OutrightSetsAfter(const std::vector<SentFrame>& frames,
+                                           std::int64_t sinceNs, std::int64_t lineDelayMs);
 
 }  // namespace gpsclock::e2e

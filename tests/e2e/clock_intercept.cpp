@@ -25,9 +25,11 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/time_units.h"
+
 namespace {
 
-constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+using gpsclock::kNanosecondsPerSecond;
 
 using ClockGettime = int (*)(clockid_t, timespec*);
 

@@ -29,8 +29,7 @@ TEST_P(OutrightSetTest, PcFiveSecondsBehindIsSetToTheReceivedTimeAtEveryMark) {
   ASSERT_FALSE(marks.empty());
 
   for (const auto& [mark, set] : marks) {
-    EXPECT_TRUE(AskedFor(set.askedNs, mark.second * kNanosecondsPerSecond +
-                                          line.delayMs * kNanosecondsPerMillisecond));
+    EXPECT_TRUE(AskedFor(set, OutrightSetAt(mark, line.delayMs)));
     EXPECT_TRUE(set.succeeded);
   }
   EXPECT_NEAR(marks.front().set.clockWasNs, (marks.front().mark.second - 5) * kNanosecondsPerSecond,

@@ -55,14 +55,17 @@ TEST(DeviceUnplugTest, DevicePulledOutInMidFrameIsShownClosedAndTakenUpAgainWhen
   const ScenarioOutcome outcome = FinishChecked(run);
   ASSERT_EQ(outcome.frames.size(), 8u);
 
-  // The cut frame's start byte was the mark of the third frame; the new device's first frame
-  // finds no frame received before it.
-  std::vector<std::int64_t> expectedSets = OutrightSetsAfter(firstDevice, 0, kLineDelayMs);
-  expectedSets.push_back((firstDevice.back().second + 1) * kNanosecondsPerSecond +
-                         kLineDelayMs * kNanosecondsPerMillisecond);
+  // The cut frame's start byte, a second after the third frame's, was the mark of the third
+  // frame, and the cut frame decoded before it was cut; the new device's first frame finds no frame
+  // received before it.
+  std::vector<ExpectedSet> expectedSets = OutrightSetsAfter(firstDevice, 0, kLineDelayMs);
+  SentFrame cutFrame = firstDevice.back();
+  ++cutFrame.second;
+  cutFrame.startByteMonotonicNs += kNanosecondsPerSecond;
+  expectedSets.push_back(OutrightSetAt(cutFrame, kLineDelayMs));
   const std::vector<SentFrame> secondDevice(outcome.frames.begin() + 3, outcome.frames.end());
-  for (const std::int64_t asked : OutrightSetsAfter(secondDevice, 0, kLineDelayMs)) {
-    expectedSets.push_back(asked);
+  for (const ExpectedSet& expected : OutrightSetsAfter(secondDevice, 0, kLineDelayMs)) {
+    expectedSets.push_back(expected);
   }
   EXPECT_TRUE(SetsAskedFor(outcome.clock, expectedSets));
   // The lock was last seen in a whole frame as locked, so the new device's locked frames write

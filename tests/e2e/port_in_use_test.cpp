@@ -61,7 +61,7 @@ TEST_P(PortInUseTest, PortHeldAtStartIsShownClosedAndOpenedOnceReleased) {
 INSTANTIATE_TEST_SUITE_P(
     Holds, PortInUseTest,
     testing::Values(HoldCase{"OpenedExclusivelyByAnotherProgram", PortHold::kExclusiveOpen},
-                    HoldCase{"LockedByAnotherProgram", PortHold::kLockFile}),
+                    HoldCase{"LockedByAnotherCopy", PortHold::kLock}),
     [](const testing::TestParamInfo<HoldCase>& info) { return std::string(info.param.name); });
 
 // SIGTERM is how a logout and systemctl stop end the program. The folder is shared by a group, as

@@ -32,11 +32,13 @@ TEST_P(SetWindowEdgeTest, OutrightSetsOnlyAtMarksWhereThePcReadsMinutesTenToFift
   scenario.simulatorOptions = {"--frames", edge.frames};
   const ScenarioOutcome outcome = RunScenario(scenario);
 
+  std::map<std::int64_t, SentFrame> markBySecond;
+  for (const SentFrame& mark : Marks(outcome.frames)) markBySecond[mark.second] = mark;
   std::map<std::int64_t, ClockSet> setByMark;
   for (const ClockSet& set : outcome.clock.sets) {
     const std::int64_t markSecond = set.askedNs / kNanosecondsPerSecond;
-    EXPECT_TRUE(
-        AskedFor(set.askedNs, markSecond * kNanosecondsPerSecond + kNanosecondsPerMillisecond));
+    ASSERT_EQ(markBySecond.count(markSecond), 1u) << "a set for a second no mark began";
+    EXPECT_TRUE(AskedFor(set, OutrightSetAt(markBySecond[markSecond], 1)));
     const int minute = UtcMinute(set.clockWasNs);
     EXPECT_TRUE(minute >= 10 && minute <= 50) << "set while the PC read minute " << minute;
     setByMark[markSecond] = set;

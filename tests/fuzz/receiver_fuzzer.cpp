@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 5> kStartConfigs = {
     "",             // no file: the port stays closed until Disconnect
 };
 const Nanoseconds kPcClockAtStart = CivilNanoseconds(2024, 5, 6, 12, 20, 0);
-constexpr Nanoseconds kWaitStep = 10 * VirtualTime::kMillisecond;
+constexpr Nanoseconds kWaitStep = 10 * kNanosecondsPerMillisecond;
 constexpr double kDriftStepPpm = 10;
 
 FuzzFigures figures("receiver_fuzzer");
@@ -77,7 +77,7 @@ class ReceiverRun {
   void Receive(std::uint8_t byte) {
     SimulatedPlatform& platform = sim_.platform;
     platform.serial.Receive(std::string(1, static_cast<char>(byte)));
-    platform.time.AdvanceBy(10 * VirtualTime::kSecond / platform.serial.Settings().baud);
+    platform.time.AdvanceBy(10 * kNanosecondsPerSecond / platform.serial.Settings().baud);
   }
 
   void Run(Command command, InputBytes& input) {
@@ -97,13 +97,13 @@ class ReceiverRun {
         platform.time.AdvanceBy(input.Next() * kWaitStep);
         break;
       case Command::kJumpSeconds:
-        clock.SetTime(clock.Time() + input.NextSigned() * VirtualTime::kSecond);
+        clock.SetTime(clock.Time() + input.NextSigned() * kNanosecondsPerSecond);
         break;
       case Command::kJumpMinutes:
-        clock.SetTime(clock.Time() + input.NextSigned() * 60 * VirtualTime::kSecond);
+        clock.SetTime(clock.Time() + input.NextSigned() * 60 * kNanosecondsPerSecond);
         break;
       case Command::kJumpHours:
-        clock.SetTime(clock.Time() + input.NextSigned() * 3600 * VirtualTime::kSecond);
+        clock.SetTime(clock.Time() + input.NextSigned() * 3600 * kNanosecondsPerSecond);
         break;
       case Command::kDrift:
         clock.SetRatePpm(input.NextSigned() * kDriftStepPpm);

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 
+#include "platform/time_units.h"
 #include "temp_directory.h"
 
 namespace gpsclock {
@@ -74,7 +75,7 @@ TEST_F(ChronySampleSocketTest, SendsTheStampAndTrueMinusSystemTimeInChronysLayou
   ASSERT_EQ(sink_.Send(kMark, kLineDelayNs, arrival_), SampleResult::kSent);
   const auto sample = chronyd.Take();
   ASSERT_TRUE(sample.has_value());
-  EXPECT_EQ(sample->tv.tv_sec, kStampNs / 1'000'000'000);
+  EXPECT_EQ(sample->tv.tv_sec, kStampNs / kNanosecondsPerSecond);
   EXPECT_EQ(sample->tv.tv_usec, 250'000);
   // The byte came in at 12:20:00.25 local time, when the true time was 12:20:00.001041667.
   EXPECT_DOUBLE_EQ(sample->offset, 0.001041667 - 0.25);

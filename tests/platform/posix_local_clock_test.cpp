@@ -22,8 +22,7 @@ constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr const char* kNewYork = "America/New_York";
 constexpr const char* kBerlin = "Europe/Berlin";
 
-constexpr Nanoseconds kMicrosecond = 1'000;
-constexpr Nanoseconds kSecond = 1'000'000'000;
+constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
 
 // Sets TZ for the test's lifetime and puts back what was there.
 class ScopedTimeZone {
@@ -95,9 +94,11 @@ TEST(LocalTimeConversionTest, ReadsTheInstantAsLocalCivilTimeToTheNanosecond) {
 struct SetCase {
   const char* name;
   const char* zone;
-  timespec reading;
+  timespec now;  // the moment of the set, 250 microseconds after the reading or the arrival
   LocalTimeRecord record;
-  timespec expected;  // where the clock goes when set 250 microseconds after the reading
+  // A set from this reading; nothing: a set as of an arrival 250 microseconds before `now`.
+  std::optional<LocalTimeRecord> readAs;
+  timespec expected;  // where the clock goes
 };
 
 // 2024-11-03 01:30:05.600 in New York, daylight saving time (05:30 UTC) and then standard
@@ -106,63 +107,72 @@ constexpr time_t kNewYorkFirst = 1'730'611'805;
 constexpr time_t kNewYorkSecond = 1'730'615'405;
 constexpr time_t kBerlinFirst = 1'729'989'005;
 constexpr time_t kBerlinSecond = 1'729'992'605;
-constexpr long kSetAfterReading = 250 * kMicrosecond;
+constexpr Nanoseconds kSinceReading = 250 * kNanosecondsPerMicrosecond;
 
 const SetCase kSets[] = {
     {"NewYorkFirstOccurrenceOutright",
      kNewYork,
-     {kNewYorkFirst, 600'000'000},
+     {kNewYorkFirst, 600'250'000},
      Record(2024, 11, 3, 1, 30, 7, 1),
+     std::nullopt,
      {kNewYorkFirst + 2, 1'250'000}},
     {"NewYorkSecondOccurrenceOutright",
      kNewYork,
-     {kNewYorkSecond, 600'000'000},
+     {kNewYorkSecond, 600'250'000},
      Record(2024, 11, 3, 1, 30, 7, 1),
+     std::nullopt,
      {kNewYorkSecond + 2, 1'250'000}},
     {"BerlinFirstOccurrenceOutright",
      kBerlin,
-     {kBerlinFirst, 600'000'000},
+     {kBerlinFirst, 600'250'000},
      Record(2024, 10, 27, 2, 30, 7, 1),
+     std::nullopt,
      {kBerlinFirst + 2, 1'250'000}},
     {"BerlinSecondOccurrenceStepBack",
      kBerlin,
-     {kBerlinSecond, 600'000'000},
+     {kBerlinSecond, 600'250'000},
      Record(2024, 10, 27, 2, 30, 4, 600),
+     Record(2024, 10, 27, 2, 30, 5, 600),
      {kBerlinSecond - 1, 600'250'000}},
-    // An outright set back over a second boundary, below the millisecond too.
+    // An outright set back over a second boundary.
     {"BerlinSecondOccurrenceOutrightBack",
      kBerlin,
-     {kBerlinSecond, 100'123'456},
+     {kBerlinSecond, 100'373'456},
      Record(2024, 10, 27, 2, 30, 3, 900),
+     std::nullopt,
      {kBerlinSecond - 2, 900'250'000}},
     // The same fields unchanged move the clock by nothing, below the millisecond included.
     {"NewYorkSecondOccurrenceWrittenBack",
      kNewYork,
-     {kNewYorkSecond, 600'123'456},
+     {kNewYorkSecond, 600'373'456},
+     Record(2024, 11, 3, 1, 30, 5, 600),
      Record(2024, 11, 3, 1, 30, 5, 600),
      {kNewYorkSecond, 600'373'456}},
     // A step from 01:59:59 EDT to "02:00:00" is one second, to 01:00:00 EST.
     {"NewYorkStepIntoTheRepeatedHour",
      kNewYork,
-     {1'730'613'599, 250'000'000},
+     {1'730'613'599, 250'250'000},
      Record(2024, 11, 3, 2, 0, 0, 250),
+     Record(2024, 11, 3, 1, 59, 59, 250),
      {1'730'613'600, 250'250'000}},
     // A step from 01:59:59 EST to "02:00:00", a time the zone skips, is one second: 03:00 EDT.
     {"NewYorkStepIntoTheSkippedHour",
      kNewYork,
-     {1'710'053'999, 250'000'000},
+     {1'710'053'999, 250'250'000},
      Record(2024, 3, 10, 2, 0, 0, 250),
+     Record(2024, 3, 10, 1, 59, 59, 250),
      {1'710'054'000, 250'250'000}},
 };
 
-TEST(LocalTimeConversionTest, ASetMovesTheClockByTheDifferenceFromTheReadingNeverAnHour) {
+TEST(LocalTimeConversionTest, ASetMovesTheClockByTheFieldsOrToTheArrivalNeverAnHour) {
   for (const SetCase& c : kSets) {
     ScopedTimeZone zone(c.zone);
     SCOPED_TRACE(c.name);
-    const auto reading = LocalCivilTime(c.reading);
-    ASSERT_TRUE(reading.has_value());
-    const timespec now = MovedBy(c.reading, kSetAfterReading);
-    const timespec target = MovedBy(now, SetDistance(*reading, c.record));
+    const auto zoneOffset = ZoneOffsetAt(c.now);
+    ASSERT_TRUE(zoneOffset.has_value());
+    const timespec target =
+        c.readAs ? MovedBy(c.now, CivilNanoseconds(c.record) - CivilNanoseconds(*c.readAs))
+                 : InstantOf(CivilNanoseconds(c.record) + kSinceReading, *zoneOffset);
     EXPECT_EQ(target.tv_sec, c.expected.tv_sec);
     EXPECT_EQ(target.tv_nsec, c.expected.tv_nsec);
   }

@@ -186,7 +186,7 @@ struct RetryCase {
 class PortNotOpened : public testing::TestWithParam<RetryCase> {};
 
 TEST_P(PortNotOpened, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsThereUnlessTheUserClosedIt) {
-  constexpr Nanoseconds kSecond = VirtualTime::kSecond;
+  constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
   SimulatedProgram sim;
   GetParam().failToOpen(sim);
   sim.platform.time.AdvanceBy(3 * kSecond);

@@ -172,9 +172,9 @@ TEST_F(MarkAfterAFault, MissingFrameLeavesTheNextStartByteWithoutAMark) {
   device.Run(1);
   EXPECT_EQ(Sets(), before + 1);
   const SimulatedClock::SetCall& set = sim.platform.clock.Sets().back();
-  EXPECT_EQ(set.at, 6 * VirtualTime::kSecond);
+  EXPECT_EQ(set.asOf, 6 * kNanosecondsPerSecond);
   EXPECT_EQ(set.record,
-            CivilRecord(kGpsAtStart + 6 * VirtualTime::kSecond + VirtualTime::kMillisecond));
+            CivilRecord(kGpsAtStart + 6 * kNanosecondsPerSecond + kNanosecondsPerMillisecond));
 }
 
 TEST_F(MarkAfterAFault, FrameThatLostItsStartByteGivesNoMark) {
@@ -234,6 +234,7 @@ TEST_P(StatusLetter, DecidesWhetherTheFrameCanSetTheClock) {
   sim.platform.serial.Receive(frame.substr(1));
   EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
   ReceiveMark(sim.platform);
+  sim.platform.serial.Receive(MakeFrame(2024, 5, 7, 12, 20, 6, c.status).substr(1, 15));
   const auto& sets = sim.platform.clock.Sets();
   ASSERT_EQ(sets.size(), c.sets ? 1u : 0u);
   if (c.sets) {

@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
+#include "receiver/frame_layout.h"
 #include "support/simulated_platform.h"
 
 namespace gpsclock {
 namespace {
 
-constexpr Nanoseconds kSecond = VirtualTime::kSecond;
-constexpr Nanoseconds kMillisecond = VirtualTime::kMillisecond;
+constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
+constexpr Nanoseconds kMillisecond = kNanosecondsPerMillisecond;
 const Nanoseconds kGpsAtStart = CivilNanoseconds(2024, 5, 6, 12, 20, 0);
 
 struct StallCase {
@@ -53,7 +55,7 @@ TEST_P(StalledProgram, SetsTheClockOnlyAtFreshMarks) {
   const auto& sets = sim.platform.clock.Sets();
   ASSERT_EQ(sets.size(), setsBefore + 2);  // the first fresh frame's mark and the next
   for (std::size_t index = setsBefore; index < sets.size(); ++index) {
-    EXPECT_EQ(CivilNanoseconds(sets[index].record), kGpsAtStart + sets[index].at + c.lineDelay);
+    EXPECT_EQ(sets[index].before + sets[index].moved, kGpsAtStart + sets[index].at + c.lineDelay);
   }
 }
 
@@ -85,10 +87,74 @@ TEST(StrayStartBytes, NeverMoveTheClockWrong) {
   const auto& sets = sim.platform.clock.Sets();
   EXPECT_GT(sets.size(), 250u);
   for (const auto& set : sets) {
-    ASSERT_EQ(CivilNanoseconds(set.record), kGpsAtStart + set.at + kMillisecond)
+    ASSERT_EQ(set.before + set.moved, kGpsAtStart + set.at + kMillisecond)
         << "set at " << set.at / kMillisecond << " ms";
   }
 }
+
+// What the device or the line did to the frames of seconds 1 to 14 (index 0 to 13).
+using Spoil = void (*)(std::vector<std::string>& frames);
+
+struct ConfirmationCase {
+  const char* name;
+  Spoil spoil;
+  Nanoseconds strayBeforeFifth;  // a stray start byte this long before the fifth frame's; 0: none
+  int lostMarks;                 // of the thirteen
+
+  friend void PrintTo(const ConfirmationCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ConfirmedMarks : public testing::TestWithParam<ConfirmationCase> {};
+
+// A mark sets the clock only when the frame it begins carries the second after the waiting
+// frame's: a frame that is wrong costs its own mark and the one before it, and no set is wrong.
+TEST_P(ConfirmedMarks, SetNothingWrongAndEveryConfirmedMarkRight) {
+  const ConfirmationCase& c = GetParam();
+  SimulatedProgram sim;
+  sim.Start("4,1,0,5\r\n", kGpsAtStart - 3 * kSecond);
+  std::vector<std::string> frames;
+  for (int second = 1; second <= 14; ++second) {
+    frames.push_back(MakeFrame(kGpsAtStart + second * kSecond, 'A'));
+  }
+  c.spoil(frames);
+  for (int second = 1; second <= 14; ++second) {
+    ScheduleFrame(sim.platform, frames[second - 1], second * kSecond);
+  }
+  if (c.strayBeforeFifth > 0) {
+    sim.platform.time.Schedule(5 * kSecond - c.strayBeforeFifth,
+                               [&sim] { sim.platform.serial.Receive("\x01"); });
+  }
+  sim.platform.time.AdvanceTo(15 * kSecond);
+
+  const auto& sets = sim.platform.clock.Sets();
+  EXPECT_EQ(static_cast<int>(sets.size()), 13 - c.lostMarks);
+  for (const auto& set : sets) {
+    EXPECT_EQ(set.before + set.moved, kGpsAtStart + set.at + kMillisecond)
+        << "set at " << set.at / kMillisecond << " ms";
+  }
+}
+
+void NoFault(std::vector<std::string>&) {}
+// One flipped bit: second 11 reads as 19.
+void FlipABitOfSecondEleven(std::vector<std::string>& frames) {
+  frames[10][frame::kSecondPosition + 1] ^= 0x08;
+}
+void GlitchOneFrameBySevenSeconds(std::vector<std::string>& frames) {
+  frames[4] = MakeFrame(kGpsAtStart + 12 * kSecond, 'A');
+}
+void RepeatOneTimeForFourFrames(std::vector<std::string>& frames) {
+  for (int index = 4; index <= 7; ++index) frames[index] = frames[3];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ConfirmedMarks,
+    testing::Values(ConfirmationCase{"CleanLine", NoFault, 0, 0},
+                    ConfirmationCase{"FlippedDigit", FlipABitOfSecondEleven, 0, 2},
+                    ConfirmationCase{"OneFrameGlitch", GlitchOneFrameBySevenSeconds, 0, 2},
+                    ConfirmationCase{"StuckTime", RepeatOneTimeForFourFrames, 0, 5},
+                    ConfirmationCase{"StrayStartByteBeforeTheSecond", NoFault, 40 * kMillisecond,
+                                     0}),
+    [](const testing::TestParamInfo<ConfirmationCase>& info) { return info.param.name; });
 
 // Each fresh locked mark gives one sample, after its set and stamped before it; an unlocked or
 // stale mark gives none, and a time server that refuses is told once.
@@ -106,12 +172,13 @@ TEST(TimeServerSamples, OneForEachFreshLockedMarkAndARefusalToldOnce) {
   ASSERT_EQ(samples.size(), 5u);
   for (const auto& sample : samples) {
     const auto set = std::find_if(sets.begin(), sets.end(), [&](const auto& each) {
-      return each.at == sample.arrival.monotonicNs;
+      return each.asOf == sample.arrival.monotonicNs;
     });
     ASSERT_NE(set, sets.end());
-    EXPECT_EQ(CivilNanoseconds(sample.markTime), kGpsAtStart + set->at);
+    EXPECT_EQ(CivilNanoseconds(sample.markTime), kGpsAtStart + *set->asOf);
     EXPECT_EQ(sample.lineDelayNs, 10 * kSecond / 9600);
-    EXPECT_EQ(sample.arrival.realtimeNs, set->before);  // the clock as it was before the set
+    // Stamped at the start byte, before the set at the mark's confirmation.
+    EXPECT_EQ(sample.arrival.realtimeNs, set->before - (set->at - *set->asOf));
   }
 
   sim.platform.samples.SetAnswer(SampleResult::kRefused);

@@ -1,127 +1,124 @@
-// Every element of the three windows at its designed place, and the windows' own frames.
+// The three windows as the Qt builder makes them from their designs, and the windows' own frames.
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
-#include <cmath>
-#include <map>
+#include <QPushButton>
 
+#include "shell/layout/about_box_design.h"
+#include "shell/layout/main_window_design.h"
+#include "shell/layout/settings_dialog_design.h"
+#include "shell/model_colour.h"
 #include "shell_fixture.h"
 
 namespace gpsclock {
 namespace {
 
-struct Placement {
-  const char* window;
-  const char* element;
-  int left;  // twips, in the element's container
-  int top;
-  int width;
-  int height;
-};
+const QStringList kSongFaces = {"SimSun", "AR PL SungtiL GB", "Noto Serif CJK SC"};
+// The desktop's font for the dialogs and the menus.
+constexpr int kDialogPointSize = 9;
 
-// clang-format off
-const Placement kPlacements[] = {
-    {"Form1", "Label8", 360, 5040, 1215, 255},
-    {"Form1", "Label9", 1680, 5040, 4335, 255},
-    {"Form1", "Label2", 1200, 240, 975, 255},
-    {"Form1", "Shape1", 960, 240, 135, 135},
-    {"Form1", "Frame1", 360, 600, 2415, 1452},
-    {"Form1", "LSDISD", 240, 240, 1935, 495},
-    {"Form1", "LSDIS", 240, 840, 1935, 495},
-    {"Form1", "Label6", 3240, 240, 975, 255},
-    {"Form1", "Shape2", 3000, 240, 135, 135},
-    {"Form1", "Frame2", 3480, 600, 2415, 1455},
-    {"Form1", "LDISD", 240, 240, 1935, 495},
-    {"Form1", "LDIS", 240, 840, 1935, 495},
-    {"Form1", "Label7", 5160, 240, 855, 255},
-    {"Form1", "Shape3", 4920, 240, 135, 135},
-    {"Form1", "text1", 360, 2760, 5775, 2175},
-    {"Form2", "Frame1", 360, 480, 2412, 1455},
-    {"Form2", "Label1", 120, 480, 612, 252},
-    {"Form2", "Label2", 120, 960, 732, 252},
-    {"Form2", "Combo1", 1320, 840, 1092, 276},
-    {"Form2", "Combo2", 1320, 1320, 1092, 276},
-    {"Form2", "Frame2", 3000, 480, 2775, 735},
-    {"Form2", "Option1", 240, 240, 732, 372},
-    {"Form2", "Option2", 1560, 240, 732, 372},
-    {"Form2", "Frame3", 3000, 1320, 2775, 615},
-    {"Form2", "Label4", 120, 240, 735, 255},
-    {"Form2", "Combo3", 840, 240, 615, 300},
-    {"Form2", "Label5", 1560, 240, 1095, 255},
-    {"Form2", "Label3", 240, 2040, 2655, 615},
-    {"Form2", "Command1", 3240, 2280, 972, 372},
-    {"Form2", "Command2", 4680, 2280, 972, 372},
-    {"Form2", "Label6", 240, 2760, 5655, 255},
-    {"frmAbout", "picIcon", 240, 240, 540, 540},
-    {"frmAbout", "lblTitle", 1080, 240, 2925, 360},
-    {"frmAbout", "lblVersion", 4200, 240, 3885, 225},
-    {"frmAbout", "lblDescription", 960, 840, 6045, 1170},
-    {"frmAbout", "Line1(1)", 105, 2025, 6975, 15},
-    {"frmAbout", "Line1(0)", 120, 2040, 6960, 30},
-    {"frmAbout", "lblDisclaimer", 840, 2160, 3630, 1050},
-    {"frmAbout", "cmdOK", 5520, 2400, 1500, 345},
-    {"frmAbout", "cmdSysInfo", 5520, 2880, 1485, 345},
-};
-// clang-format on
-
-// 15 twips to the device-independent pixel, to the nearest pixel.
-int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
+QString TextOf(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  return {};
 }
 
-QRect Pixels(const Placement& p) {
-  return {Pixels(p.left), Pixels(p.top), Pixels(p.width), Pixels(p.height)};
+QString NameOf(const WindowDesign& window, int element) {
+  return QString::fromUtf8(window.elements[element].name);
 }
 
-bool HasNoMinimiseOrMaximise(const QWidget& window) {
-  return !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+// The focusable elements in the order the focus moves through them, from the first one on.
+QStringList FocusChain(QWidget& window, const QStringList& focusable) {
+  QStringList order;
+  QWidget* first = window.findChild<QWidget*>(focusable.front());
+  QWidget* widget = first;
+  do {
+    if (focusable.contains(widget->objectName()) && !order.contains(widget->objectName())) {
+      order << widget->objectName();
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != first);
+  return order;
 }
 
-TEST_F(ShellTest, EveryElementOfTheThreeWindowsSitsAtItsDesignedPlace) {
+TEST_F(ShellTest, EveryElementOfTheThreeWindowsIsBuiltWhereAndAsItsDesignSays) {
   Start();
   Click("guanyu");
-  const std::map<std::string, QWidget*> containers = {{"Form1", Form1().centralWidget()},
-                                                      {"Form2", &Form2()},
-                                                      {"frmAbout", Form1().OpenAboutBox()}};
-  for (const Placement& placement : kPlacements) {
-    SCOPED_TRACE(std::string(placement.window) + " " + placement.element);
-    QWidget* element = containers.at(placement.window)->findChild<QWidget*>(placement.element);
-    ASSERT_NE(element, nullptr);
-    EXPECT_EQ(element->geometry(), Pixels(placement));
+  const std::pair<const WindowDesign*, QWidget*> windows[] = {
+      {&kMainWindowDesign, Form1().centralWidget()},
+      {&kSettingsDialogDesign, &Form2()},
+      {&kAboutBoxDesign, Form1().OpenAboutBox()}};
+  for (const auto& [design, client] : windows) {
+    QWidget* window = client->window();
+    SCOPED_TRACE(std::string(design->name));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(design->title));
+    EXPECT_EQ(client->size(),
+              QSize(TwipsToPixels(design->client.width), TwipsToPixels(design->client.height)));
+    if (const auto place = design->position) {
+      EXPECT_EQ(window->geometry().topLeft(),
+                QPoint(TwipsToPixels(place->left), TwipsToPixels(place->top)));
+    }
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window->isModal());
+    for (const ElementDesign& element : design->elements) {
+      SCOPED_TRACE(std::string(design->name) + " " + std::string(element.name));
+      auto* widget = client->findChild<QWidget*>(QString::fromUtf8(element.name));
+      ASSERT_NE(widget, nullptr);
+      EXPECT_EQ(widget->parentWidget(),
+                element.container == kClientArea
+                    ? client
+                    : client->findChild<QWidget*>(NameOf(*design, element.container)));
+      const PixelRect place = TwipsToPixels(element.place);
+      EXPECT_EQ(widget->geometry(), QRect(place.left, place.top, place.width, place.height));
+      const QFont font = widget->font();
+      EXPECT_EQ(font.families(), kSongFaces);
+      EXPECT_EQ(font.pointSize(), element.pointSize != kWindowFont    ? element.pointSize
+                                  : design->pointSize != kDefaultFont ? design->pointSize
+                                                                      : kDialogPointSize);
+      // A Song face is installed, so no sans face stands in for it.
+      EXPECT_TRUE(kSongFaces.contains(QFontInfo(font).family()));
+      const QPalette palette = widget->palette();
+      if (element.foreground) {
+        EXPECT_EQ(palette.color(element.kind == ElementKind::kLine ? QPalette::Window
+                                                                   : QPalette::WindowText),
+                  ToQColor(*element.foreground));
+      }
+      if (element.background) {
+        EXPECT_EQ(palette.color(QPalette::Base), ToQColor(*element.background));
+      }
+      // The clock labels and the log view show the model's texts from the start.
+      if (element.kind != ElementKind::kClockLabel && element.kind != ElementKind::kLogBox) {
+        EXPECT_EQ(TextOf(widget), QString::fromUtf8(element.caption));
+      }
+    }
+    for (const ListDesign& list : design->lists) {
+      auto* combo = client->findChild<QComboBox*>(NameOf(*design, list.list));
+      ASSERT_EQ(combo->count(), static_cast<int>(list.entries.size()));
+      for (int i = 0; i < combo->count(); ++i) {
+        EXPECT_EQ(combo->itemText(i), QString::fromUtf8(list.entries[i].text));
+        EXPECT_EQ(combo->itemData(i).toInt(), list.entries[i].itemData);
+      }
+    }
+    QStringList focusable;
+    for (int element : TabOrder(*design)) focusable << NameOf(*design, element);
+    EXPECT_EQ(FocusChain(*window, focusable).join(' ').toStdString(),
+              focusable.join(' ').toStdString());
   }
 }
 
-TEST_F(ShellTest, MainWindowHasItsClientAreaBelowTheMenuBarAndAFixedSize) {
-  Start();
-  QWidget* client = Form1().centralWidget();
-  EXPECT_EQ(client->size(), QSize(428, 368));
-  EXPECT_EQ(client->y(), Form1().menuBar()->geometry().bottom() + 1);
-  EXPECT_EQ(Form1().height(), Form1().menuBar()->height() + 368);
-  EXPECT_EQ(Form1().width(), 428);
-  EXPECT_EQ(Form1().minimumSize(), Form1().maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(Form1()));
-  EXPECT_EQ(Form1().windowTitle(), QStringLiteral("GPS卫星时钟对时7.0  Zelvaro电子"));
-  EXPECT_EQ(Form1().geometry().topLeft(), QPoint(177, 161));
-}
-
-TEST_F(ShellTest, SettingsDialogIsAFixedWindowWithoutOwner) {
-  Start();
-  EXPECT_EQ(Form2().size(), QSize(408, 207));
-  EXPECT_EQ(Form2().minimumSize(), Form2().maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(Form2()));
-  EXPECT_EQ(Form2().parentWidget(), nullptr);
-  EXPECT_FALSE(Form2().isModal());
-  EXPECT_EQ(Form2().windowTitle(), QStringLiteral("Zelvaro电子 GPS卫星时钟微机对时配置"));
-}
-
-TEST_F(ShellTest, AboutBoxIsAFixedModelessWindow) {
+TEST_F(ShellTest, MainWindowHasItsClientAreaBelowTheMenuBarAndTheDialogsNoOwner) {
   Start();
   Click("guanyu");
-  QWidget* about = Form1().OpenAboutBox();
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->size(), QSize(485, 224));
-  EXPECT_EQ(about->minimumSize(), about->maximumSize());
-  EXPECT_TRUE(HasNoMinimiseOrMaximise(*about));
-  EXPECT_FALSE(about->isModal());
-  EXPECT_EQ(about->windowTitle(), QStringLiteral("版本信息   Zelvaro电子"));
+  EXPECT_EQ(Form1().centralWidget()->y(), Form1().menuBar()->geometry().bottom() + 1);
+  EXPECT_EQ(Form1().size(), QSize(428, Form1().menuBar()->height() + 368));
+  EXPECT_EQ(Form1().geometry().topLeft(), QPoint(177, 161));
+  EXPECT_EQ(Form2().parentWidget(), nullptr);
+  EXPECT_EQ(Form1().OpenAboutBox()->parentWidget(), nullptr);
 }
 
 }  // namespace

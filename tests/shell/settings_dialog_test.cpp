@@ -160,7 +160,7 @@ TEST_P(Combo3TypingTest, TextTypedIntoCombo3CountsOnlyWhenItIsAnEntry) {
   TypeIntoCombo3(QString::fromUtf8(GetParam().typed));
   EXPECT_EQ(program.dialog.Combo3Index(), kNoEntry);
   // Events that redraw while the user types leave the typed text alone.
-  platform.time.AdvanceBy(VirtualTime::kSecond);
+  platform.time.AdvanceBy(kNanosecondsPerSecond);
   EXPECT_EQ(Shown("Combo3"), QString::fromUtf8(GetParam().typed));
   PressOk();
   EXPECT_EQ(ConfigFile(), GetParam().written);

@@ -57,7 +57,7 @@ TEST_F(ShellTest, HiddenWindowComesBackWhenTheNotificationAreaGoesAway) {
 TEST_F(ShellTest, HiddenWindowKeepsBeingUpdated) {
   Start("", CivilNanoseconds(2007, 7, 1, 12, 20, 0));
   Click("yincang");
-  platform.time.AdvanceBy(VirtualTime::kSecond);
+  platform.time.AdvanceBy(kNanosecondsPerSecond);
   EXPECT_EQ(Find<QLabel>(Form1(), "LSDISD")->text(), QStringLiteral("2007-07-01"));
   trayIcon.ClickWith(TrayClick::kContext);
   EXPECT_EQ(Find<QLabel>(Form1(), "LSDIS")->text(),

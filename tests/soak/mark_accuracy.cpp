@@ -8,17 +8,14 @@
 namespace gpsclock {
 namespace {
 
-constexpr Nanoseconds kMinute = 60 * VirtualTime::kSecond;
+constexpr Nanoseconds kMinute = 60 * kNanosecondsPerSecond;
 constexpr Nanoseconds kHour = 60 * kMinute;
 constexpr int kFirstWatchedMinute = 9;  // a fault just before the window counts against it
 constexpr int kFirstWindowMinute = 10;
 constexpr int kLastWindowMinute = 50;
-constexpr Nanoseconds kLastMarkOfWindow = kLastWindowMinute * kMinute + 59 * VirtualTime::kSecond;
-// A set leaves a clock that already shows the millisecond it is set to as it is, so a held clock
-// may read up to a millisecond past BaudDelayMs.
-constexpr Nanoseconds kRecordResolution = VirtualTime::kMillisecond;
+constexpr Nanoseconds kLastMarkOfWindow = kLastWindowMinute * kMinute + 59 * kNanosecondsPerSecond;
 // 100 ppm of drift over the second between two marks is 0.1 ms; 1 ms leaves room for it.
-constexpr Nanoseconds kDriftAllowance = VirtualTime::kMillisecond;
+constexpr Nanoseconds kDriftAllowance = kNanosecondsPerMillisecond;
 
 int MinuteOf(Nanoseconds gpsTime) {
   return static_cast<int>(gpsTime / kMinute % 60);
@@ -40,36 +37,40 @@ std::string DescribeTime(Nanoseconds civil) {
 }  // namespace
 
 void MarkAccuracy::Disturb(std::int64_t second) {
-  const Nanoseconds gpsTime = GpsTimeAt(second * VirtualTime::kSecond);
+  const Nanoseconds gpsTime = GpsTimeAt(second * kNanosecondsPerSecond);
   if (IsInsideWindow(gpsTime, kFirstWatchedMinute)) HourOf(gpsTime).disturbed = true;
 }
 
+// An hour and its window are told by the mark's second; the clock is judged at the set, which its
+// mark's frame confirmed a few characters later.
 void MarkAccuracy::OnSet(const SimulatedClock::SetCall& set, std::int16_t baudDelayMs) {
-  const Nanoseconds gpsTime = GpsTimeAt(set.at);
-  if (!IsInsideWindow(gpsTime, kFirstWindowMinute)) return;
-  Hour& hour = HourOf(gpsTime);
-  const Nanoseconds outrightTime = gpsTime + baudDelayMs * VirtualTime::kMillisecond;
+  const Nanoseconds markAt = set.asOf.value_or(set.at);
+  const Nanoseconds gpsAtMark = GpsTimeAt(markAt);
+  if (!IsInsideWindow(gpsAtMark, kFirstWindowMinute)) return;
+  Hour& hour = HourOf(gpsAtMark);
+  const Nanoseconds gpsAtSet = GpsTimeAt(set.at);
+  const Nanoseconds outrightTime = gpsAtSet + baudDelayMs * kNanosecondsPerMillisecond;
   if (!hour.settled) {
-    hour.settled = set.succeeded && CivilNanoseconds(set.record) == outrightTime;
-    hour.lastSetAt = set.at;
+    hour.settled = set.succeeded && set.before + set.moved == outrightTime;
+    hour.lastMarkAt = markAt;
     return;
   }
-  const Nanoseconds error = std::abs(set.before - gpsTime);
+  const Nanoseconds error = std::abs(set.before - gpsAtSet);
   ++hour.settledMarks;
   hour.worstError = std::max(hour.worstError, error);
-  if (error > baudDelayMs * VirtualTime::kMillisecond + kRecordResolution + kDriftAllowance &&
+  if (error > baudDelayMs * kNanosecondsPerMillisecond + kDriftAllowance &&
       hour.inaccurateMarks++ == 0) {
     hour.firstInaccuracy =
-        "the mark at " + DescribeTime(gpsTime) + " read " +
-        std::to_string(static_cast<double>(set.before - gpsTime) / VirtualTime::kMillisecond) +
+        "the mark at " + DescribeTime(gpsAtMark) + " read " +
+        std::to_string(static_cast<double>(set.before - gpsAtSet) / kNanosecondsPerMillisecond) +
         " ms off";
   }
-  if (set.at != hour.lastSetAt + VirtualTime::kSecond) ++hour.missedMarks;
-  hour.lastSetAt = set.at;
+  if (markAt != hour.lastMarkAt + kNanosecondsPerSecond) ++hour.missedMarks;
+  hour.lastMarkAt = markAt;
 }
 
 void MarkAccuracy::EndOfSecond(std::int64_t second) {
-  const Nanoseconds gpsTime = GpsTimeAt(second * VirtualTime::kSecond);
+  const Nanoseconds gpsTime = GpsTimeAt(second * kNanosecondsPerSecond);
   if (gpsTime % kHour == kLastMarkOfWindow) Judge(HourOf(gpsTime));
 }
 
@@ -98,8 +99,8 @@ void MarkAccuracy::Judge(const Hour& hour) {
                  hour.firstInaccuracy);
   } else if (hour.missedMarks > 0) {
     onViolation_(name + std::to_string(hour.missedMarks) + " marks without a set after settling");
-  } else if (GpsTimeAt(hour.lastSetAt) % kHour != kLastMarkOfWindow) {
-    onViolation_(name + "the last set came at " + DescribeTime(GpsTimeAt(hour.lastSetAt)));
+  } else if (GpsTimeAt(hour.lastMarkAt) % kHour != kLastMarkOfWindow) {
+    onViolation_(name + "the last mark set came at " + DescribeTime(GpsTimeAt(hour.lastMarkAt)));
   }
 }
 

@@ -1,7 +1,7 @@
 // The clock's accuracy in every clean hour, one whose GPS minutes 9..50 met no fault: the clock
 // must settle there, by an outright set to the GPS time with BaudDelayMs milliseconds, and from
-// then on every mark up to 50:59 must set it again, second after second, each reading the GPS time
-// within BaudDelayMs + 2 ms (the millisecond a set leaves as it is, and the drift of a second).
+// then on every mark up to 50:59 must set it again, second after second, each finding the clock on
+// the GPS time within BaudDelayMs + 1 ms (the drift of a second).
 #pragma once
 
 #include <cstdint>
@@ -37,7 +37,7 @@ class MarkAccuracy {
     std::int64_t number = -1;  // GPS hours since the epoch
     bool disturbed = false;
     bool settled = false;
-    Nanoseconds lastSetAt = 0;
+    Nanoseconds lastMarkAt = 0;
     std::uint64_t settledMarks = 0;
     Nanoseconds worstError = 0;
     std::uint64_t inaccurateMarks = 0;

@@ -22,7 +22,7 @@ constexpr std::size_t kLongestPortSettings = std::string_view("9600,n,8,1").size
 constexpr int kFirstMinuteOfWindow = 10;
 constexpr int kLastMinuteOfWindow = 50;
 // An outright set is allowed within 10 s in whole seconds: 11 s with the milliseconds.
-constexpr Nanoseconds kOutrightSetReach = 11 * VirtualTime::kSecond;
+constexpr Nanoseconds kOutrightSetReach = 11 * kNanosecondsPerSecond;
 // Days per month 1..12 as the carry of a locked frame knows them; month 00 keeps 29.
 constexpr std::array<int, 13> kLongestDay = {29, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -96,10 +96,11 @@ void ProgramInvariants::CheckAfterEvent() {
   // A start byte that used up the waiting frame while synchronisation was on is an on-time mark.
   if (frameReady_ && !state.FrameReady() && sim_.program.Sync().SyncEnabled() && AtStartByte()) {
     ++marksSeen_;
+    readingAtMark_ = CivilRecord(sim_.platform.clock.Time());
   }
   CheckReceiveBuffer();
   CheckReceivedTime(decoded);
-  CheckClockSets();
+  CheckClockSets(decoded);
   CheckLogView(endCheckPassed);
   CheckTrackingLog();
   CheckDisplays();
@@ -155,12 +156,12 @@ void ProgramInvariants::CheckReceivedTime(bool decoded) {
   }
 }
 
-void ProgramInvariants::CheckClockSets() {
+void ProgramInvariants::CheckClockSets(bool decoded) {
   const Program& program = sim_.program;
   const auto& sets = sim_.platform.clock.Sets();
   if (sets.size() == checkedSets_) return;
   Expect(sets.size() == checkedSets_ + 1, "the clock is set at most once per event");
-  Expect(AtStartByte(), "the clock is set only at a start byte");
+  Expect(decoded, "the clock is set only at the decode of the frame that a mark began");
   Expect(!program.Assembler().FrameReady(), "a set uses up the waiting frame");
   Expect(program.Sync().SyncEnabled(), "no set while synchronisation is off");
   // Noise after a stray start byte may decode as unlocked meanwhile; the mark's own frame counts.
@@ -169,23 +170,25 @@ void ProgramInvariants::CheckClockSets() {
   for (; checkedSets_ < sets.size(); ++checkedSets_) CheckClockSet(sets[checkedSets_]);
 }
 
+// A set is judged against the reading at its mark, which the rules decided on, and moves the
+// clock from where it is at the set.
 void ProgramInvariants::CheckClockSet(const SimulatedClock::SetCall& set) {
-  const LocalTimeRecord reading = CivilRecord(set.before);
+  const LocalTimeRecord& reading = readingAtMark_;
   const LocalTimeRecord& asked = set.record;
   Expect(IsCivilTime(asked), "every set asks for a valid local time", &set);
   Expect(IsSameDate(asked, reading), "no set changes the date", &set);
   Expect(asked.DayOfWeek == reading.DayOfWeek, "a set keeps the day of week as read", &set);
-  if (asked != reading) {
+  if (set.moved != 0) {
     Expect(InRange(reading.Minute, kFirstMinuteOfWindow, kLastMinuteOfWindow),
            "no set changes the clock outside minutes 10..50", &set);
   }
   const Nanoseconds askedTime = CivilNanoseconds(asked);
-  const Nanoseconds step = askedTime - CivilNanoseconds(reading);
-  const bool oneSecondAtMost =
-      step == 0 || step == VirtualTime::kSecond || step == -VirtualTime::kSecond;
-  const bool outright = HoldsReceivedTime(asked, sim_.program.Assembler().MarkTime(),
+  const bool oneSecondAtMost = !set.asOf && (set.moved == 0 || set.moved == kNanosecondsPerSecond ||
+                                             set.moved == -kNanosecondsPerSecond);
+  const bool outright = set.asOf &&
+                        HoldsReceivedTime(asked, sim_.program.Assembler().MarkTime(),
                                           sim_.program.Port().BaudDelayMs()) &&
-                        std::abs(askedTime - set.before) < kOutrightSetReach;
+                        std::abs(askedTime - CivilNanoseconds(reading)) < kOutrightSetReach;
   Expect(oneSecondAtMost || outright,
          "a set moves the clock by one second at most, or outright to the received time within "
          "10 s",
@@ -253,7 +256,7 @@ void ProgramInvariants::CheckDisplays() {
 
 std::string ProgramInvariants::Context() const {
   const FrameAssembler& state = sim_.program.Assembler();
-  return "at virtual " + std::to_string(sim_.platform.time.Now() / VirtualTime::kMillisecond) +
+  return "at virtual " + std::to_string(sim_.platform.time.Now() / kNanosecondsPerMillisecond) +
          " ms, RxCount " + std::to_string(state.RxCount()) + ", ReceivedTime " +
          Describe(state.ReceivedTime()) + ", PC " +
          Describe(CivilRecord(sim_.platform.clock.Time()));

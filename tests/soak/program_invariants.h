@@ -35,7 +35,7 @@ class ProgramInvariants {
   void CheckReceiveBuffer();
   void CheckReceivedTime(bool decoded);
   void CheckClockSet(const SimulatedClock::SetCall& set);
-  void CheckClockSets();
+  void CheckClockSets(bool decoded);
   void CheckLogView(bool endCheckPassed);
   void CheckTrackingLog();
   void CheckDisplays();
@@ -51,6 +51,8 @@ class ProgramInvariants {
   bool lastDecodeLocked_ = false;
   bool decodedOnce_ = false;
   bool prevLocked_ = false;
+  // The PC clock as the last on-time mark found it: the correction's rules judge that reading.
+  LocalTimeRecord readingAtMark_;
   std::uint64_t appendedLines_ = 0;
   std::size_t checkedSets_ = 0;
   std::size_t fileWrites_ = 0;

@@ -1,6 +1,5 @@
-// Every set must leave the PC clock no further from GPS time than it found it, but for a set at a
-// start byte in noise, which the program cannot tell from the true mark: those are counted, any
-// other is a fault.
+// Every set must leave the PC clock no further from GPS time than it found it: a start byte in
+// noise is never confirmed by the frame after it, so no set comes from one.
 #pragma once
 
 #include <cstdint>
@@ -19,17 +18,11 @@ class SetDirection {
   SetDirection(Nanoseconds gpsAtStart, ViolationHandler onViolation)
       : gpsAtStart_(gpsAtStart), onViolation_(std::move(onViolation)) {}
 
-  // `markMayBeFalse`: noise came in the second of the set, so its start byte may have been in it.
-  void OnSet(const SimulatedClock::SetCall& set, std::int16_t baudDelayMs, bool markMayBeFalse);
-
-  std::uint64_t SetsAtFalseMarks() const { return setsAtFalseMarks_; }
-  Nanoseconds WorstSetAtFalseMark() const { return worstSetAtFalseMark_; }
+  void OnSet(const SimulatedClock::SetCall& set, std::int16_t baudDelayMs);
 
  private:
   Nanoseconds gpsAtStart_;
   ViolationHandler onViolation_;
-  std::uint64_t setsAtFalseMarks_ = 0;
-  Nanoseconds worstSetAtFalseMark_ = 0;
 };
 
 }  // namespace gpsclock

@@ -59,7 +59,6 @@ class Soak {
   LockLogModel logModel_;
   MarkAccuracy accuracy_;
   SetDirection setDirection_;
-  bool garbageThisSecond_ = false;
   bool trackingLogWritable_ = true;
   double slowestPpm_ = 0;
   double fastestPpm_ = 0;

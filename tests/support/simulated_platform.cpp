@@ -27,7 +27,7 @@ void ReceiveMark(SimulatedPlatform& platform) {
 }
 
 void ScheduleFrame(SimulatedPlatform& platform, std::string frame, Nanoseconds at, int baud) {
-  const Nanoseconds characterTime = 10 * VirtualTime::kSecond / baud;
+  const Nanoseconds characterTime = 10 * kNanosecondsPerSecond / baud;
   constexpr std::size_t kDecodeAt = 15;
   platform.time.Schedule(at, [&platform, frame] { platform.serial.Receive(frame.substr(0, 1)); });
   if (frame.size() <= 1) return;
@@ -42,7 +42,7 @@ void ScheduleFrame(SimulatedPlatform& platform, std::string frame, Nanoseconds a
 }
 
 Nanoseconds SimulatedDevice::NextGpsTime() const {
-  return gpsAtStart_ + nextSecond_ * VirtualTime::kSecond;
+  return gpsAtStart_ + nextSecond_ * kNanosecondsPerSecond;
 }
 
 void SimulatedDevice::Run(int count, char status) {

@@ -48,7 +48,7 @@ std::string MakeFrame(int year, int month, int day, int hour, int minute, int se
 
 // The device's start bytes come a second apart; this much after a frame's start byte, the next one
 // is its mark, and no timer rephased at the frame's decode has ticked yet.
-inline constexpr Nanoseconds kMarkAfterFrame = VirtualTime::kSecond - VirtualTime::kMillisecond;
+inline constexpr Nanoseconds kMarkAfterFrame = kNanosecondsPerSecond - kNanosecondsPerMillisecond;
 
 // Lets kMarkAfterFrame pass, then delivers the start byte that marks the waiting frame's second.
 void ReceiveMark(SimulatedPlatform& platform);
@@ -68,7 +68,7 @@ class SimulatedDevice {
   void Run(int count, char status = 'A');
   // GPS time of the next frame's second.
   Nanoseconds NextGpsTime() const;
-  Nanoseconds NextStart() const { return nextSecond_ * VirtualTime::kSecond; }
+  Nanoseconds NextStart() const { return nextSecond_ * kNanosecondsPerSecond; }
   // Skips `count` seconds without sending.
   void Skip(int count) { nextSecond_ += count; }
 

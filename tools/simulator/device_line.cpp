@@ -30,8 +30,8 @@ DeviceLine::~DeviceLine() {
   close(descriptor_);
 }
 
-bool DeviceLine::Send(char byte) {
-  return write(descriptor_, &byte, 1) == 1;
+bool DeviceLine::Send(std::string_view bytes) {
+  return write(descriptor_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
 }  // namespace gpsclock::simulator

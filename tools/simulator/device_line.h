@@ -15,7 +15,7 @@ class DeviceLine : public SerialLine {
   ~DeviceLine() override;
 
   bool ReaderPresent() override { return true; }
-  bool Send(char byte) override;
+  bool Send(std::string_view bytes) override;
 
  private:
   explicit DeviceLine(int descriptor) : descriptor_(descriptor) {}

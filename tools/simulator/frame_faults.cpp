@@ -10,12 +10,16 @@
 namespace gpsclock::simulator {
 namespace {
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 5> kFaultNames{{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 9> kFaultNames{{
     {FaultKind::kBadEnd, "bad-end"},
     {FaultKind::kGarbage, "garbage"},
     {FaultKind::kMissing, "missing"},
     {FaultKind::kInnerStart, "inner-start"},
     {FaultKind::kBadDigit, "bad-digit"},
+    {FaultKind::kDigitFlip, "digit-flip"},
+    {FaultKind::kGlitch, "glitch"},
+    {FaultKind::kStuck, "stuck"},
+    {FaultKind::kStrayStart, "stray-start"},
 }};
 
 // Line noise between frames: no start byte, no CR or LF.
@@ -42,6 +46,15 @@ std::string_view FaultName(FaultKind kind) {
   return {};
 }
 
+std::int64_t CarriedSecond(const FaultRule& rule, std::int64_t number, std::int64_t second) {
+  if (!rule.frames.Contains(number)) return second;
+  if (rule.kind == FaultKind::kGlitch) return second + kGlitchSeconds;
+  if (rule.kind != FaultKind::kStuck) return second;
+  std::int64_t first = number;
+  while (first > 1 && rule.frames.Contains(first - 1)) --first;
+  return second - (number - first) - 1;
+}
+
 std::string ApplyFault(FaultKind kind, std::string bytes) {
   if (bytes.empty()) return bytes;
   switch (kind) {
@@ -60,6 +73,17 @@ std::string ApplyFault(FaultKind kind, std::string bytes) {
     case FaultKind::kBadDigit:
       bytes[frame::kSecondPosition + 1] = 'x';
       break;
+    case FaultKind::kDigitFlip: {
+      // Bit 3 turns 0 and 1 into 8 and 9 (second 11 reads as 19); bit 0 turns any other digit
+      // into its neighbour.
+      char& digit = bytes[frame::kSecondPosition + 1];
+      digit = static_cast<char>(digit ^ (digit <= '1' ? 0x08 : 0x01));
+      break;
+    }
+    case FaultKind::kGlitch:
+    case FaultKind::kStuck:
+    case FaultKind::kStrayStart:
+      break;  // the time the frame carries, or the moment around it
   }
   return bytes;
 }

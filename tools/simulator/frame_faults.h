@@ -15,7 +15,14 @@ enum class FaultKind {
   kMissing,     // the frame is not sent
   kInnerStart,  // a start byte in place of the first trailing filler character
   kBadDigit,    // a letter in place of the second's units digit
+  kDigitFlip,   // one bit of the second's units digit flipped, so that it is another digit
+  kGlitch,      // the frame carries a time kGlitchSeconds later
+  kStuck,       // the frame carries the time of the frame before its run of stuck frames
+  kStrayStart,  // a start byte kStrayStartBeforeNs before the frame's own
 };
+
+inline constexpr std::int64_t kGlitchSeconds = 7;
+inline constexpr std::int64_t kStrayStartBeforeNs = 40'000'000;
 
 struct FaultRule {
   FaultKind kind;
@@ -25,6 +32,9 @@ struct FaultRule {
 // "KIND=FRAMES", such as "bad-end=3" or "garbage=2,5-9".
 std::optional<FaultRule> ParseFaultRule(std::string_view text);
 std::string_view FaultName(FaultKind kind);
+// The second, since the epoch, that frame `number` carries where the rule spoils it; the device's
+// own `second` elsewhere.
+std::int64_t CarriedSecond(const FaultRule& rule, std::int64_t number, std::int64_t second);
 // The bytes sent for `frame` with the fault; nothing for a missing frame.
 std::string ApplyFault(FaultKind kind, std::string frame);
 

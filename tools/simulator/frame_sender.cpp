@@ -54,7 +54,7 @@ std::int64_t FrameSender::Run() {
       if (!WaitForReader()) break;
       startNs = std::max(startNs, time_.Now());
     }
-    const auto stamp = SendFrame(frame.bytes, startNs);
+    const auto stamp = SendFrame(frame, startNs);
     if (StopRequested()) break;
     if (stamp) {
       log_.Record(number, second, frame.status, *stamp, frame.faults);
@@ -68,27 +68,47 @@ std::int64_t FrameSender::Run() {
 FrameSender::Frame FrameSender::MakeFrame(std::int64_t number, std::int64_t epochSeconds) const {
   const std::string& pattern = options_.lockPattern;
   Frame frame{{}, pattern[static_cast<std::size_t>(number - 1) % pattern.size()], {}};
-  const std::time_t seconds = static_cast<std::time_t>(epochSeconds);
+  std::int64_t carried = epochSeconds;
+  for (const FaultRule& rule : options_.faults) carried = CarriedSecond(rule, number, carried);
+  const std::time_t seconds = static_cast<std::time_t>(carried);
   std::tm local{};
   localtime_r(&seconds, &local);
   frame.bytes = BuildFrame(local, frame.status);
   for (const FaultRule& rule : options_.faults) {
     if (!rule.frames.Contains(number)) continue;
     frame.bytes = ApplyFault(rule.kind, std::move(frame.bytes));
+    frame.strayStartBefore = frame.strayStartBefore || rule.kind == FaultKind::kStrayStart;
     if (!frame.faults.empty()) frame.faults += ',';
     frame.faults += FaultName(rule.kind);
   }
   return frame;
 }
 
-std::optional<std::int64_t> FrameSender::SendFrame(const std::string& bytes, std::int64_t startNs) {
-  std::optional<std::int64_t> stamp;
-  for (std::size_t index = 0; index < bytes.size(); ++index) {
-    if (!time_.SleepUntil(startNs + static_cast<std::int64_t>(index) * byteNs_)) return {};
+// The bytes after the start byte go out at their moments on the line from the moment the start
+// byte did, as a UART would send them: a start byte that went out late (the machine busy) does not
+// have the bytes behind it catch up. An adapter that holds the start byte hands it over with the
+// bytes that came behind it, all in one write.
+std::optional<std::int64_t> FrameSender::SendFrame(const Frame& frame, std::int64_t startNs) {
+  const std::string_view bytes = frame.bytes;
+  if (frame.strayStartBefore) {
+    if (!time_.SleepUntil(startNs - kStrayStartBeforeNs)) return {};
+    if (line_.ReaderPresent()) line_.Send(bytes.substr(0, 1));
+  }
+  if (!time_.SleepUntil(startNs)) return {};
+  if (!line_.ReaderPresent()) return {};
+  const std::int64_t stamp = MonotonicNow();
+  const std::int64_t lineStartNs = time_.Now();
+  std::size_t sent = 1;
+  if (options_.hold) {
+    sent = std::min(bytes.size(), options_.hold->bytesBehind + 1);
+    if (!time_.SleepUntil(lineStartNs + options_.hold->delayNs)) return {};
+  }
+  if (!line_.Send(bytes.substr(0, sent))) return stamp;
+  for (; sent < bytes.size(); ++sent) {
+    if (!time_.SleepUntil(lineStartNs + static_cast<std::int64_t>(sent) * byteNs_)) return {};
     // A program that closes the port in mid-frame loses the rest, as on a real line.
     if (!line_.ReaderPresent()) return stamp;
-    if (index == 0) stamp = MonotonicNow();
-    if (!line_.Send(bytes[index])) return stamp;
+    if (!line_.Send(bytes.substr(sent, 1))) return stamp;
   }
   return stamp;
 }

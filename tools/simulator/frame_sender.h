@@ -25,12 +25,13 @@ class FrameSender {
     std::string bytes;  // empty when the frame is missing
     char status;
     std::string faults;
+    bool strayStartBefore = false;
   };
 
   Frame MakeFrame(std::int64_t number, std::int64_t epochSeconds) const;
-  // The CLOCK_MONOTONIC stamp of the start byte's write; nothing when no program had the line
-  // open at the start byte or a stop was requested.
-  std::optional<std::int64_t> SendFrame(const std::string& bytes, std::int64_t startNs);
+  // The CLOCK_MONOTONIC stamp of the moment the device sent the start byte (an adapter may hand
+  // it over later); nothing when no program had the line open then or a stop was requested.
+  std::optional<std::int64_t> SendFrame(const Frame& frame, std::int64_t startNs);
   bool WaitForReader();
 
   const SimulatorOptions& options_;

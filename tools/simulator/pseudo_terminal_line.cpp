@@ -82,8 +82,8 @@ bool PseudoTerminalLine::ReaderPresent() {
   return present;
 }
 
-bool PseudoTerminalLine::Send(char byte) {
-  return write(master_, &byte, 1) == 1;
+bool PseudoTerminalLine::Send(std::string_view bytes) {
+  return write(master_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
 }  // namespace gpsclock::simulator

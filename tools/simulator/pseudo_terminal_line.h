@@ -20,7 +20,7 @@ class PseudoTerminalLine : public SerialLine {
   const std::string& SlavePath() const { return slavePath_; }
   // Tells the user on standard error when a program opens or closes the port.
   bool ReaderPresent() override;
-  bool Send(char byte) override;
+  bool Send(std::string_view bytes) override;
 
  private:
   PseudoTerminalLine(int master, std::string slavePath)

@@ -36,14 +36,24 @@ the frames of those seconds are lost.
                          missing      the frame is not sent at all
                          inner-start  a start byte inside the frame
                          bad-digit    a letter in place of the second's units digit
+                         digit-flip   one bit of the second's units digit flipped, so that it
+                                      is another digit (second 11 reads as 19)
+                         glitch       the frame carries a time 7 s later than the device's
+                         stuck        the frames carry the time of the frame before them
+                         stray-start  a start byte 40 ms before the frame's own
                        the option may be given more than once
+  --hold MS,COUNT      as a USB adapter does: hold each start byte and hand it over MS
+                       milliseconds after it arrived, together with the COUNT bytes that came
+                       behind it meanwhile (such as 16,15: an FTDI adapter's default latency timer
+                       at 9600 baud)
   --fast               send the frames back to back, one second of time each, not at the second
                        boundaries (for benchmarks)
   --frames N           stop after N frames
   --duration SECONDS   stop after SECONDS
-  --log FILE           write a line for each frame sent: its number, its time in seconds since
-                       the epoch, its status letter, the CLOCK_MONOTONIC nanoseconds just before
-                       the write() of its start byte, and its faults
+  --log FILE           write a line for each frame sent: its number, the device's time in seconds
+                       since the epoch (a frame spoilt by glitch or stuck carries another), its
+                       status letter, the CLOCK_MONOTONIC nanoseconds just before the write() of
+                       its start byte (the moment the device sent it, with --hold), and its faults
   --help               show this help
 
 The frame's time is local time in the time zone of TZ.
@@ -57,6 +67,7 @@ enum OptionCode {
   kStart,
   kLock,
   kFault,
+  kHold,
   kFast,
   kFrames,
   kDuration,
@@ -72,6 +83,7 @@ constexpr option kOptions[] = {
     {"start", required_argument, nullptr, kStart},
     {"lock", required_argument, nullptr, kLock},
     {"fault", required_argument, nullptr, kFault},
+    {"hold", required_argument, nullptr, kHold},
     {"fast", no_argument, nullptr, kFast},
     {"frames", required_argument, nullptr, kFrames},
     {"duration", required_argument, nullptr, kDuration},
@@ -111,6 +123,19 @@ std::optional<std::int64_t> ParseLocalTime(const char* text) {
   const std::time_t seconds = std::mktime(&local);
   if (seconds == static_cast<std::time_t>(-1)) return {};
   return seconds;
+}
+
+// "16,15": milliseconds above 0 (up to a second), then a count of bytes (up to a frame).
+std::optional<AdapterHold> ParseHold(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return {};
+  const auto seconds = ParseSeconds(text.substr(0, comma));
+  const auto count = ParseWhole(text.substr(comma + 1));
+  const std::int64_t delayNs = seconds ? *seconds / 1000 : 0;
+  if (delayNs <= 0 || delayNs > kNanosecondsPerSecond || !count || *count < 0 || *count > 40) {
+    return {};
+  }
+  return AdapterHold{delayNs, static_cast<std::size_t>(*count)};
 }
 
 bool IsDeviceBaud(std::int64_t baud) {
@@ -161,6 +186,10 @@ std::optional<std::string> TakeOption(int code, std::string_view value, Simulato
       options.faults.push_back(*rule);
       return {};
     }
+    case kHold:
+      options.hold = ParseHold(value);
+      if (!options.hold) return "--hold takes MS,COUNT, such as 16,15";
+      return {};
     case kFast:
       options.fast = true;
       return {};

@@ -10,6 +10,13 @@
 
 namespace gpsclock::simulator {
 
+// A USB adapter that holds each start byte and hands it over `delayNs` after it arrived, together
+// with the `bytesBehind` bytes that arrived after it meanwhile.
+struct AdapterHold {
+  std::int64_t delayNs = 0;
+  std::size_t bytesBehind = 0;
+};
+
 struct SimulatorOptions {
   std::optional<std::string> device;  // a serial device; a new pseudo-terminal when empty
   std::optional<std::string> link;    // a link to make to the pseudo-terminal
@@ -18,6 +25,7 @@ struct SimulatorOptions {
   std::optional<std::int64_t> start;  // seconds since the epoch that the first frame carries
   std::string lockPattern = "A";
   std::vector<FaultRule> faults;
+  std::optional<AdapterHold> hold;
   bool fast = false;
   std::optional<std::int64_t> frames;
   std::optional<std::int64_t> durationNs;

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-namespace gpsclock::simulator {
+#include "platform/time_units.h"
 
-inline constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+namespace gpsclock::simulator {
 
 class TimeSource {
  public:

@@ -15,9 +15,6 @@
 namespace gpsclock {
 namespace {
 
-constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-constexpr std::int64_t kNsPerMicrosecond = 1'000;
-
 bool Exists(const std::string& path) {
   struct stat status {};
   return stat(path.c_str(), &status) == 0;
@@ -28,12 +25,12 @@ bool Exists(const std::string& path) {
 std::optional<double> SampleOffsetSeconds(const LocalTimeRecord& markTime, std::int64_t lineDelayNs,
                                           std::int64_t stampNs) {
   // The stamp's local time, as the clock reads, and the true time are subtracted as civil times.
-  const timespec stamp{static_cast<std::time_t>(stampNs / kNsPerSecond),
-                       static_cast<long>(stampNs % kNsPerSecond)};
+  const timespec stamp{static_cast<std::time_t>(stampNs / kNanosecondsPerSecond),
+                       static_cast<long>(stampNs % kNanosecondsPerSecond)};
   const auto stampCivil = LocalCivilTime(stamp);
   if (!stampCivil) return {};
   const std::int64_t trueCivil = CivilNanoseconds(markTime) + lineDelayNs;
-  return static_cast<double>(trueCivil - *stampCivil) / kNsPerSecond;
+  return static_cast<double>(trueCivil - *stampCivil) / kNanosecondsPerSecond;
 }
 
 ChronySampleSocket::ChronySampleSocket(std::string programDirectory, std::string systemSocket)
@@ -58,11 +55,13 @@ SampleResult ChronySampleSocket::Send(const LocalTimeRecord& markTime, std::int6
 
   // chrony takes the time in microseconds; the offset is taken from that truncated stamp, so
   // nothing of the stamp is lost.
-  const std::int64_t stampUs = arrival.realtimeNs / kNsPerMicrosecond;
+  const Nanoseconds stampNs =
+      arrival.realtimeNs / kNanosecondsPerMicrosecond * kNanosecondsPerMicrosecond;
   ChronySockSample sample{};
-  sample.tv.tv_sec = static_cast<time_t>(stampUs / 1'000'000);
-  sample.tv.tv_usec = static_cast<suseconds_t>(stampUs % 1'000'000);
-  const auto offset = SampleOffsetSeconds(markTime, lineDelayNs, stampUs * kNsPerMicrosecond);
+  sample.tv.tv_sec = static_cast<time_t>(stampNs / kNanosecondsPerSecond);
+  sample.tv.tv_usec =
+      static_cast<suseconds_t>(stampNs % kNanosecondsPerSecond / kNanosecondsPerMicrosecond);
+  const auto offset = SampleOffsetSeconds(markTime, lineDelayNs, stampNs);
   if (!offset) return SampleResult::kRefused;
   sample.offset = *offset;
   sample.magic = kChronySampleMagic;

@@ -1,5 +1,5 @@
-// Exactly clock_gettime and clock_settime touch the clock, so nothing else can move it. A set
-// reads the clock again and moves it from there, so the time since the reading is not lost.
+// Exactly clock_gettime and clock_settime touch the clock, so nothing else can move it. Every set
+// reads the clock right before it and moves it from there, so no time passes unaccounted for.
 // Local time comes through localtime_r; the way back never goes through mktime, which would have
 // to guess the zone's offset in the hour that autumn repeats or that spring skips.
 #include "platform/posix/posix_local_clock.h"
@@ -12,8 +12,15 @@
 namespace gpsclock {
 namespace {
 
-constexpr Nanoseconds kNanosecondsPerSecond = 1'000'000'000;
 constexpr int kTmYearBase = 1900;
+
+Nanoseconds AsNanoseconds(const timespec& time) {
+  return time.tv_sec * kNanosecondsPerSecond + time.tv_nsec;
+}
+
+bool SetRealtime(const timespec& target) {
+  return clock_settime(CLOCK_REALTIME, &target) == 0;
+}
 
 }  // namespace
 
@@ -31,7 +38,7 @@ std::optional<Nanoseconds> LocalCivilTime(const timespec& time) {
 }
 
 timespec MovedBy(const timespec& time, Nanoseconds distance) {
-  const Nanoseconds moved = time.tv_sec * kNanosecondsPerSecond + time.tv_nsec + distance;
+  const Nanoseconds moved = AsNanoseconds(time) + distance;
   Nanoseconds seconds = moved / kNanosecondsPerSecond;
   Nanoseconds nanoseconds = moved % kNanosecondsPerSecond;
   if (nanoseconds < 0) {
@@ -41,25 +48,43 @@ timespec MovedBy(const timespec& time, Nanoseconds distance) {
   return timespec{static_cast<time_t>(seconds), static_cast<long>(nanoseconds)};
 }
 
+std::optional<Nanoseconds> ZoneOffsetAt(const timespec& time) {
+  const auto local = LocalCivilTime(time);
+  if (!local) return {};
+  return *local - AsNanoseconds(time);
+}
+
+timespec InstantOf(Nanoseconds civil, Nanoseconds zoneOffset) {
+  return MovedBy({}, civil - zoneOffset);
+}
+
 std::optional<LocalTimeRecord> PosixLocalClock::GetLocalTime() {
   timespec now{};
   if (clock_gettime(CLOCK_REALTIME, &now) != 0) return {};
   const auto local = LocalCivilTime(now);
   if (!local) return {};
-  lastReading_ = local;
   return CivilRecord(*local);
 }
 
-bool PosixLocalClock::SetLocalTime(const LocalTimeRecord& record) {
-  if (!IsCivilTime(record) || (!lastReading_ && !GetLocalTime())) return false;
-  const Nanoseconds distance = SetDistance(*lastReading_, record);
+bool PosixLocalClock::SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) {
+  if (!IsCivilTime(record) || !IsCivilTime(readAs)) return false;
   timespec now{};
   if (clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
-  const timespec target = MovedBy(now, distance);
-  if (clock_settime(CLOCK_REALTIME, &target) != 0) return false;
-  // A second set before the next reading is measured from where this one put the clock.
-  *lastReading_ += distance;
-  return true;
+  return SetRealtime(MovedBy(now, CivilNanoseconds(record) - CivilNanoseconds(readAs)));
+}
+
+// The zone is looked up first, so that nothing but the reading of CLOCK_MONOTONIC, which no set
+// moves, lies between the time since the moment and the set.
+bool PosixLocalClock::SetLocalTimeAsOf(const LocalTimeRecord& record,
+                                       std::int64_t asOfMonotonicNs) {
+  if (!IsCivilTime(record)) return false;
+  timespec now{};
+  if (clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
+  const auto zoneOffset = ZoneOffsetAt(now);
+  timespec monotonic{};
+  if (!zoneOffset || clock_gettime(CLOCK_MONOTONIC, &monotonic) != 0) return false;
+  const Nanoseconds since = AsNanoseconds(monotonic) - asOfMonotonicNs;
+  return SetRealtime(InstantOf(CivilNanoseconds(record) + since, *zoneOffset));
 }
 
 }  // namespace gpsclock

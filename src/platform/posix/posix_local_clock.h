@@ -16,17 +16,18 @@ std::optional<Nanoseconds> LocalCivilTime(const timespec& time);
 // `time` moved on by `distance` (back when negative).
 timespec MovedBy(const timespec& time, Nanoseconds distance);
 
+// The zone's offset in force at `time`: its local civil time minus the instant.
+std::optional<Nanoseconds> ZoneOffsetAt(const timespec& time);
+
+// The instant at which a clock in a zone `zoneOffset` from UTC reads the local civil time `civil`.
+timespec InstantOf(Nanoseconds civil, Nanoseconds zoneOffset);
+
 class PosixLocalClock : public LocalClock {
  public:
   std::optional<LocalTimeRecord> GetLocalTime() override;
-  // Moves the clock by SetDistance from the last reading to `record`, so that the zone's offset
-  // in force at the reading holds; before any reading, the clock is read first. Fails for an
-  // impossible record and without the right to set the clock (CAP_SYS_TIME).
-  bool SetLocalTime(const LocalTimeRecord& record) override;
-
- private:
-  // Local civil time to the nanosecond, as read and then moved by the sets since.
-  std::optional<Nanoseconds> lastReading_;
+  // Both fail for an impossible record and without the right to set the clock (CAP_SYS_TIME).
+  bool SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) override;
+  bool SetLocalTimeAsOf(const LocalTimeRecord& record, std::int64_t asOfMonotonicNs) override;
 };
 
 }  // namespace gpsclock

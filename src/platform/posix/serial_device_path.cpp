@@ -4,23 +4,17 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 
 namespace gpsclock {
 
+// The link is opened by its own name: the kernel's claims on a port (its lock, the terminal's
+// exclusive flag) hold on the device, whatever name it was opened by.
 std::optional<std::string> SerialDevicePath(const std::string& programDirectory, int portNumber) {
   const std::string link = programDirectory + "/COM" + std::to_string(portNumber);
   struct stat entry {};
-  if (lstat(link.c_str(), &entry) != 0) {
-    if (errno != ENOENT) return {};
-    return "/dev/ttyS" + std::to_string(portNumber - 1);
-  }
-  // Qt locks a port by the name it was opened with, so the link is followed to the device: the
-  // same device opened under another name must still be found in use.
-  char resolved[PATH_MAX];
-  if (realpath(link.c_str(), resolved) == nullptr) return {};
-  return std::string(resolved);
+  if (lstat(link.c_str(), &entry) == 0) return link;
+  if (errno != ENOENT) return {};
+  return "/dev/ttyS" + std::to_string(portNumber - 1);
 }
 
 }  // namespace gpsclock

@@ -6,8 +6,8 @@
 
 namespace gpsclock {
 
-// The device the link <programDirectory>/COMn leads to when the user made one, else
-// /dev/ttyS(n-1). Nothing when the link exists but leads nowhere.
+// The link <programDirectory>/COMn when the user made one (a link leading nowhere does not open),
+// else /dev/ttyS(n-1). Nothing when the program directory cannot be looked into.
 std::optional<std::string> SerialDevicePath(const std::string& programDirectory, int portNumber);
 
 }  // namespace gpsclock

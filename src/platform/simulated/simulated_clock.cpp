@@ -5,20 +5,28 @@ namespace gpsclock {
 
 std::optional<LocalTimeRecord> SimulatedClock::GetLocalTime() {
   ++reads_;
-  lastReading_ = Time();
-  return CivilRecord(*lastReading_);
+  return CivilRecord(Time());
 }
 
-bool SimulatedClock::SetLocalTime(const LocalTimeRecord& record) {
-  const Nanoseconds before = Time();
-  const bool succeeds = !failSets_ && IsCivilTime(record);
-  const Nanoseconds moved = succeeds ? SetDistance(lastReading_.value_or(before), record) : 0;
-  sets_.push_back({time_.Now(), before, record, succeeds, moved});
-  if (!succeeds) return false;
-  SetUtcTime(UtcTime() + moved);
-  // A second set before the next reading is measured from where this one put the clock.
-  lastReading_ = lastReading_.value_or(before) + moved;
-  return true;
+bool SimulatedClock::SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) {
+  const bool valid = IsCivilTime(record) && IsCivilTime(readAs);
+  return Move(record, {}, valid,
+              valid ? CivilNanoseconds(record) - CivilNanoseconds(readAs) : Nanoseconds{0});
+}
+
+bool SimulatedClock::SetLocalTimeAsOf(const LocalTimeRecord& record, std::int64_t asOfMonotonicNs) {
+  const bool valid = IsCivilTime(record);
+  const Nanoseconds target =
+      valid ? CivilNanoseconds(record) + time_.Now() - asOfMonotonicNs : Time();
+  return Move(record, asOfMonotonicNs, valid, target - Time());
+}
+
+bool SimulatedClock::Move(const LocalTimeRecord& record, std::optional<Nanoseconds> asOf,
+                          bool valid, Nanoseconds distance) {
+  const bool succeeds = !failSets_ && valid;
+  sets_.push_back({time_.Now(), Time(), record, asOf, succeeds, succeeds ? distance : 0});
+  if (succeeds) SetUtcTime(UtcTime() + distance);
+  return succeeds;
 }
 
 void SimulatedClock::SetTime(Nanoseconds civil) {

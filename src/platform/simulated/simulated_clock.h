@@ -19,6 +19,8 @@ class SimulatedClock : public LocalClock {
     Nanoseconds at;          // virtual time of the call
     Nanoseconds before;      // the PC clock just before it, local civil time
     LocalTimeRecord record;  // what was asked for
+    // The moment a set as of an earlier moment was made for; nothing for a set from a reading.
+    std::optional<Nanoseconds> asOf;
     bool succeeded;
     Nanoseconds moved;  // how far the set moved the clock's instant; 0 when it failed
   };
@@ -26,9 +28,10 @@ class SimulatedClock : public LocalClock {
   explicit SimulatedClock(VirtualTime& time) : time_(time) {}
 
   std::optional<LocalTimeRecord> GetLocalTime() override;
-  // Moves the clock by SetDistance from the last reading to `record`, as the real clock does;
-  // before any reading, from the local time it shows at the set. Refuses an impossible record.
-  bool SetLocalTime(const LocalTimeRecord& record) override;
+  // Both move the clock as the real clock does; both refuse an impossible record.
+  bool SetLocalTime(const LocalTimeRecord& record, const LocalTimeRecord& readAs) override;
+  // The monotonic clock is virtual time.
+  bool SetLocalTimeAsOf(const LocalTimeRecord& record, std::int64_t asOfMonotonicNs) override;
 
   // The PC clock reads the local civil time `civil` now and runs on from there at its rate.
   void SetTime(Nanoseconds civil);
@@ -47,14 +50,16 @@ class SimulatedClock : public LocalClock {
   void ClearRecords();
 
  private:
+  // Moves the clock by `distance` unless sets fail, and records the call.
+  bool Move(const LocalTimeRecord& record, std::optional<Nanoseconds> asOf, bool valid,
+            Nanoseconds distance);
+
   VirtualTime& time_;
   SimulatedTimeZone zone_ = SimulatedTimeZone::Utc();
   Nanoseconds anchorVirtual_ = 0;
   Nanoseconds anchorUtc_ = 0;
   double ratePpm_ = 0;
   bool failSets_ = false;
-  // Local civil time to the nanosecond, as read and then moved by the sets since.
-  std::optional<Nanoseconds> lastReading_;
   std::size_t reads_ = 0;
   std::vector<SetCall> sets_;
 };

@@ -32,7 +32,7 @@ void SimulatedTimer::SetInterval(int milliseconds) {
 
 void SimulatedTimer::ScheduleNextTick() {
   pending_ =
-      time_.Schedule(time_.Now() + intervalMs_ * VirtualTime::kMillisecond, [this] { Tick(); });
+      time_.Schedule(time_.Now() + intervalMs_ * kNanosecondsPerMillisecond, [this] { Tick(); });
 }
 
 void SimulatedTimer::Tick() {

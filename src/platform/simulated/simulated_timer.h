@@ -22,7 +22,7 @@ class SimulatedTimer : public UiTimer {
   void SetTickHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
 
   // Virtual times of every tick so far.
-  const std::vector<VirtualTime::Nanoseconds>& TickTimes() const { return tickTimes_; }
+  const std::vector<Nanoseconds>& TickTimes() const { return tickTimes_; }
   // Forgets the tick times recorded so far, so that a long run keeps its memory flat.
   void ClearRecords() { tickTimes_.clear(); }
 
@@ -35,7 +35,7 @@ class SimulatedTimer : public UiTimer {
   bool enabled_ = false;
   VirtualTime::ActionId pending_ = 0;
   std::function<void()> handler_;
-  std::vector<VirtualTime::Nanoseconds> tickTimes_;
+  std::vector<Nanoseconds> tickTimes_;
 };
 
 }  // namespace gpsclock

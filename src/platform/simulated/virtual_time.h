@@ -7,14 +7,13 @@
 #include <map>
 #include <utility>
 
+#include "platform/time_units.h"
+
 namespace gpsclock {
 
 class VirtualTime {
  public:
-  using Nanoseconds = std::int64_t;
   using ActionId = std::uint64_t;
-  static constexpr Nanoseconds kMillisecond = 1'000'000;
-  static constexpr Nanoseconds kSecond = 1'000'000'000;
 
   Nanoseconds Now() const { return now_; }
   ActionId Schedule(Nanoseconds when, std::function<void()> action);

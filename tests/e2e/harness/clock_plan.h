@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
-namespace gpsclock::e2e {
+#include "platform/time_units.h"
 
-inline constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
-inline constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
+namespace gpsclock::e2e {
 
 struct ClockPlan {
   std::int64_t deviceOffsetSeconds = 0;  // for gpsclock-sim --offset

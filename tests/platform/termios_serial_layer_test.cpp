@@ -1,18 +1,26 @@
-// The Qt serial layer against a pty standing in for the clock device, linked as the program
-// directory's COM1. No test opens a /dev/ttyS device: every port number used has a link.
-#include "platform/qt/qt_serial_layer.h"
+// The terminal serial layer against a pty standing in for the clock device, linked as the program
+// directory's COM1, its reader thread handing over to Qt's event loop. No test opens a /dev/ttyS
+// device: every port number used has a link.
+#include "platform/posix/termios_serial_layer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <ctime>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "event_loop.h"
+#include "platform/qt/qt_ui_thread_post.h"
+#include "platform/time_units.h"
 #include "pseudo_terminal.h"
 #include "temp_directory.h"
 
@@ -48,12 +56,35 @@ struct Notifications {
   }
 };
 
-class QtSerialLayerTest : public testing::Test {
+class TermiosSerialLayerTest : public testing::Test {
  protected:
-  QtSerialLayerTest() {
+  TermiosSerialLayerTest() {
     EnsureApplication();
     Link("COM1", pty_.SlavePath());
+    layer_ = MakeLayer();
     layer_->SetCommHandler([this](CommEvent event) { Record(*layer_, event); });
+  }
+
+  // Counts the reader thread's posts to the user-interface thread.
+  std::unique_ptr<TermiosSerialLayer> MakeLayer() {
+    return std::make_unique<TermiosSerialLayer>(
+        programDirectory_.Path(), [this, post = QtPostToUiThread()](std::function<void()> task) {
+          ++posts_;
+          return post(std::move(task));
+        });
+  }
+
+  // Waits without running any event, so the user-interface thread has not seen what was posted.
+  bool WaitForPostsWithoutEvents(int count) {
+    for (int round = 0; round < kWaitRounds && posts_ < count; ++round) usleep(kWaitStepUs);
+    return posts_ >= count;
+  }
+
+  // Another program's descriptor of the device.
+  int OpenDevice() const { return open(pty_.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC); }
+  bool HeldExclusively() const {
+    int exclusive = 0;
+    return ioctl(pty_.Slave(), TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
   }
 
   void Link(const std::string& name, const std::string& target) {
@@ -79,13 +110,17 @@ class QtSerialLayerTest : public testing::Test {
     return settings;
   }
 
+  static constexpr int kWaitRounds = 10'000;
+  static constexpr int kWaitStepUs = 1'000;
+
   TempDirectory programDirectory_;
   PseudoTerminal pty_;
-  std::unique_ptr<QtSerialLayer> layer_ = std::make_unique<QtSerialLayer>(programDirectory_.Path());
+  std::atomic<int> posts_ = 0;
+  std::unique_ptr<TermiosSerialLayer> layer_;
   Notifications notifications_;
 };
 
-TEST_F(QtSerialLayerTest, DeliversEveryByteInOrderWithOneNotificationEach) {
+TEST_F(TermiosSerialLayerTest, DeliversEveryByteInOrderWithOneNotificationEach) {
   const std::string stream = FrameStream();
   // Whole stream at once (one read carries hundreds of bytes), frame by frame, odd pieces, bytes.
   for (const std::size_t chunk :
@@ -109,20 +144,22 @@ TEST_F(QtSerialLayerTest, DeliversEveryByteInOrderWithOneNotificationEach) {
 std::int64_t ClockNs(clockid_t clock) {
   timespec now{};
   clock_gettime(clock, &now);
-  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+  return std::int64_t{now.tv_sec} * kNanosecondsPerSecond + now.tv_nsec;
 }
 
 // A backlog that waited before the program read it is one read: every byte is stamped at that
-// read, and counts the bytes of the backlog after it as behind it.
-TEST_F(QtSerialLayerTest, StampsEveryByteAtItsReadWithTheBytesThatArrivedAfterIt) {
+// read, by the reader thread before the user-interface thread runs, and counts the bytes of the
+// backlog after it as behind it.
+TEST_F(TermiosSerialLayerTest, StampsEveryByteAtItsReadWithTheBytesThatArrivedAfterIt) {
   ASSERT_TRUE(layer_->Open());
   const std::string backlog = FrameStream().substr(0, kFrameLength);
   const std::int64_t realtimeBefore = ClockNs(CLOCK_REALTIME);
   const std::int64_t monotonicBefore = ClockNs(CLOCK_MONOTONIC);
   ASSERT_TRUE(pty_.Send(backlog));
-  ASSERT_TRUE(ReceiveUntil(backlog.size()));
+  ASSERT_TRUE(WaitForPostsWithoutEvents(1));
   const std::int64_t realtimeAfter = ClockNs(CLOCK_REALTIME);
   const std::int64_t monotonicAfter = ClockNs(CLOCK_MONOTONIC);
+  ASSERT_TRUE(ReceiveUntil(backlog.size()));
   ASSERT_EQ(notifications_.arrivals.size(), backlog.size());
   for (std::size_t index = 0; index < backlog.size(); ++index) {
     SCOPED_TRACE(index);
@@ -150,7 +187,7 @@ TEST_F(QtSerialLayerTest, StampsEveryByteAtItsReadWithTheBytesThatArrivedAfterIt
 
 // A pty keeps the speed and stop bits it is given but always has 8 data bits and no parity, so
 // only those two show the settings.
-TEST_F(QtSerialLayerTest, OpensWithTheSettingsAndTakesNewOnesWhileOpen) {
+TEST_F(TermiosSerialLayerTest, OpensWithTheSettingsAndTakesNewOnesWhileOpen) {
   ASSERT_TRUE(layer_->SetSettings("4800,e,7,2"));
   ASSERT_TRUE(layer_->Open());
   termios settings = SlaveSettings();
@@ -163,9 +200,11 @@ TEST_F(QtSerialLayerTest, OpensWithTheSettingsAndTakesNewOnesWhileOpen) {
   EXPECT_EQ(settings.c_cflag & CSTOPB, tcflag_t{0});
 }
 
-TEST_F(QtSerialLayerTest, RejectedSettingsLeaveThePreviousInForce) {
+TEST_F(TermiosSerialLayerTest, RejectedSettingsLeaveThePreviousInForce) {
   ASSERT_TRUE(layer_->SetSettings("4800,n,8,1"));
-  for (const char* text : {",n,8,1", "9601,n,8,1", "abc,n,8,1", "9600,x,8,1", "9600,n,8"}) {
+  // 14400 is a speed of the settings text that termios has no constant for.
+  for (const char* text :
+       {",n,8,1", "9601,n,8,1", "abc,n,8,1", "9600,x,8,1", "9600,n,8", "14400,n,8,1"}) {
     SCOPED_TRACE(text);
     EXPECT_FALSE(layer_->SetSettings(text));
   }
@@ -174,7 +213,7 @@ TEST_F(QtSerialLayerTest, RejectedSettingsLeaveThePreviousInForce) {
   EXPECT_EQ(cfgetispeed(&settings), B4800);
 }
 
-TEST_F(QtSerialLayerTest, PortNumbersBelowOneAreRejectedAndThePreviousStays) {
+TEST_F(TermiosSerialLayerTest, PortNumbersBelowOneAreRejectedAndThePreviousStays) {
   // COM1 leads nowhere here, so only COM2, the pty, can open.
   ASSERT_EQ(unlink((programDirectory_.Path() + "/COM1").c_str()), 0);
   Link("COM1", "/nonexistent/ttyUSB0");
@@ -185,7 +224,7 @@ TEST_F(QtSerialLayerTest, PortNumbersBelowOneAreRejectedAndThePreviousStays) {
   EXPECT_TRUE(layer_->Open());
 }
 
-TEST_F(QtSerialLayerTest, OnlyTextInputModeIsAccepted) {
+TEST_F(TermiosSerialLayerTest, OnlyTextInputModeIsAccepted) {
   EXPECT_TRUE(layer_->SetInputMode(0));
   for (const int mode : {1, 2, -1}) {
     SCOPED_TRACE(mode);
@@ -193,14 +232,14 @@ TEST_F(QtSerialLayerTest, OnlyTextInputModeIsAccepted) {
   }
 }
 
-TEST_F(QtSerialLayerTest, AMissingDeviceDoesNotOpen) {
+TEST_F(TermiosSerialLayerTest, AMissingDeviceDoesNotOpen) {
   Link("COM2", "/nonexistent/ttyUSB0");
   ASSERT_TRUE(layer_->SetCommPort(2));
   EXPECT_FALSE(layer_->Open());
   EXPECT_FALSE(layer_->IsOpen());
 }
 
-TEST_F(QtSerialLayerTest, AnOpenPortDoesNotOpenAgainAndKeepsReceiving) {
+TEST_F(TermiosSerialLayerTest, AnOpenPortDoesNotOpenAgainAndKeepsReceiving) {
   ASSERT_TRUE(layer_->Open());
   EXPECT_FALSE(layer_->Open());
   EXPECT_TRUE(layer_->IsOpen());
@@ -210,53 +249,105 @@ TEST_F(QtSerialLayerTest, AnOpenPortDoesNotOpenAgainAndKeepsReceiving) {
   EXPECT_EQ(notifications_.received, bytes);
 }
 
-TEST_F(QtSerialLayerTest, ADeviceInUseUnderAnotherNameDoesNotOpen) {
-  Link("COM2", "COM1");
-  ASSERT_TRUE(layer_->Open());
-  QtSerialLayer other(programDirectory_.Path());
-  ASSERT_TRUE(other.SetCommPort(2));
-  EXPECT_FALSE(other.Open());
-  EXPECT_FALSE(other.IsOpen());
-}
-
-TEST_F(QtSerialLayerTest, APtyRefusesLowLatencyYetOpens) {
+TEST_F(TermiosSerialLayerTest, APtyRefusesLowLatencyYetOpens) {
   ASSERT_TRUE(layer_->Open());
   EXPECT_FALSE(layer_->LowLatency());
 }
 
-TEST_F(QtSerialLayerTest, ClosingReleasesTheDeviceForTheNextOpen) {
-  ASSERT_TRUE(layer_->Open());
-  layer_->Close();
-  EXPECT_FALSE(layer_->IsOpen());
-  QtSerialLayer other(programDirectory_.Path());
-  ASSERT_TRUE(other.Open());
-  other.Close();
-  EXPECT_TRUE(layer_->Open());
+// Another copy of the program (the same device under another name) takes the lock; another
+// program the terminal's exclusive flag, which this privileged test process could open past.
+TEST_F(TermiosSerialLayerTest, ADeviceHeldByAnotherOpenerDoesNotOpenUntilItLetsGo) {
+  Link("COM2", "COM1");
+  const struct {
+    const char* holder;
+    std::function<std::function<void()>()> hold;  // returns how the holder lets go
+  } cases[] = {
+      {"another copy of the program",
+       [this] {
+         auto other =
+             std::make_shared<TermiosSerialLayer>(programDirectory_.Path(), QtPostToUiThread());
+         EXPECT_TRUE(other->SetCommPort(2) && other->Open());
+         return [other] { other->Close(); };
+       }},
+      {"another program's exclusive open",
+       [this] {
+         EXPECT_EQ(ioctl(pty_.Slave(), TIOCEXCL), 0);
+         return [this] { EXPECT_EQ(ioctl(pty_.Slave(), TIOCNXCL), 0); };
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.holder);
+    const std::function<void()> letGo = c.hold();
+    EXPECT_FALSE(layer_->Open());
+    EXPECT_FALSE(layer_->IsOpen());
+    letGo();
+    EXPECT_TRUE(layer_->Open());
+    layer_->Close();
+  }
 }
 
-TEST_F(QtSerialLayerTest, DestroyingAnOpenLayerReleasesTheDeviceWithoutNotifying) {
-  ASSERT_TRUE(layer_->Open());
-  layer_.reset();
-  RunPendingEvents();
-  EXPECT_TRUE(notifications_.events.empty());
-  QtSerialLayer other(programDirectory_.Path());
-  EXPECT_TRUE(other.Open());
+// While the layer holds the device, every other descriptor finds it locked and exclusive; closing
+// or destroying the layer lets go of both, and a destroyed layer says nothing of the bytes it had
+// handed over.
+TEST_F(TermiosSerialLayerTest, TheLayerHoldsTheDeviceUntilClosedOrDestroyed) {
+  const struct {
+    const char* release;
+    std::function<void()> letGo;
+  } cases[] = {
+      {"closed", [this] { layer_->Close(); }},
+      {"destroyed with bytes handed over", [this] { layer_.reset(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.release);
+    if (!layer_) layer_ = MakeLayer();
+    ASSERT_TRUE(layer_->Open());
+    const int other = OpenDevice();
+    ASSERT_GE(other, 0);
+    EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_TRUE(HeldExclusively());
+    notifications_ = {};
+    const int postsBefore = posts_;
+    ASSERT_TRUE(pty_.Send("abc"));
+    ASSERT_TRUE(WaitForPostsWithoutEvents(postsBefore + 1));
+    c.letGo();
+    RunPendingEvents();
+    EXPECT_TRUE(notifications_.events.empty());
+    EXPECT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(HeldExclusively());
+    close(other);
+  }
 }
 
-TEST_F(QtSerialLayerTest, AHandlerThatClosesThePortStopsTheDelivery) {
-  layer_->SetCommHandler([this](CommEvent event) {
-    Record(*layer_, event);
-    if (notifications_.received.size() == 3) layer_->Close();
-  });
-  ASSERT_TRUE(layer_->Open());
-  ASSERT_TRUE(pty_.Send("abcdefgh"));
-  ASSERT_TRUE(RunEventsUntil([&] { return !layer_->IsOpen(); }));
-  RunPendingEvents();
-  EXPECT_EQ(notifications_.received, "abc");
-  EXPECT_EQ(notifications_.events.size(), 3u);
+// The rest of the batch came on the port that was closed; a port opened again delivers what
+// comes after.
+TEST_F(TermiosSerialLayerTest, AHandlerThatClosesThePortStopsTheDelivery) {
+  for (const bool reopen : {false, true}) {
+    SCOPED_TRACE(reopen ? "closed and reopened" : "closed");
+    notifications_ = {};
+    layer_->SetCommHandler([this, reopen](CommEvent event) {
+      Record(*layer_, event);
+      if (notifications_.received.size() != 3) return;
+      layer_->Close();
+      if (reopen) {
+        EXPECT_TRUE(layer_->Open());
+      }
+    });
+    ASSERT_TRUE(layer_->Open());
+    ASSERT_TRUE(pty_.Send("abcdefgh"));
+    ASSERT_TRUE(RunEventsUntil([&] { return notifications_.received.size() >= 3; }));
+    RunPendingEvents();
+    EXPECT_EQ(notifications_.received, "abc");
+    EXPECT_EQ(notifications_.events.size(), 3u);
+    EXPECT_EQ(layer_->IsOpen(), reopen);
+    if (!reopen) continue;
+    ASSERT_TRUE(pty_.Send("xy"));
+    ASSERT_TRUE(ReceiveUntil(5));
+    EXPECT_EQ(notifications_.received, "abcxy");
+    layer_->Close();
+  }
 }
 
-TEST_F(QtSerialLayerTest, LosingTheDeviceClosesThePortAndSaysSoOnce) {
+TEST_F(TermiosSerialLayerTest, LosingTheDeviceClosesThePortAndSaysSoOnce) {
   ASSERT_TRUE(layer_->Open());
   const std::string bytes = std::string{kStartByte} + "2024";
   ASSERT_TRUE(pty_.Send(bytes));
