@@ -1,8 +1,8 @@
 // Black-box: the serial port held by another program when the program starts. The open fails, the
 // program starts all the same and shows the port closed; once the other program lets go, the
 // program opens the port by itself at its next try (every 2 s), and the frames set the clock. A
-// program ended by SIGTERM holds nothing after it: another user's start in the shared folder opens
-// the port.
+// program ended by SIGTERM or SIGKILL holds nothing after it: another user's start in the shared
+// folder opens the port.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -64,9 +64,18 @@ INSTANTIATE_TEST_SUITE_P(
                     HoldCase{"LockedByAnotherCopy", PortHold::kLock}),
     [](const testing::TestParamInfo<HoldCase>& info) { return std::string(info.param.name); });
 
-// SIGTERM is how a logout and systemctl stop end the program. The folder is shared by a group, as
-// the package makes it; the user who starts next appends to the tracking log of the first.
-TEST(PortAfterSigtermTest, ProgramEndedBySigtermLeavesPortAndFolderToAnotherUsersStart) {
+struct EndingCase {
+  const char* name;
+  int signal;
+  bool exitsAsExitDoes;  // status 0, as the exit command ends the program
+};
+
+class PortAfterSignalTest : public testing::TestWithParam<EndingCase> {};
+
+// SIGTERM is how a logout and systemctl stop end the program; SIGKILL leaves it no say. The folder
+// is shared by a group, as the package makes it; the user who starts next appends to the tracking
+// log of the first.
+TEST_P(PortAfterSignalTest, ProgramEndedBySignalLeavesPortAndFolderToAnotherUsersStart) {
   const std::optional<uid_t> otherUser = AnotherProgramUser();
   if (!otherUser) GTEST_SKIP() << "a second user needs the tests to run as root";
   Scenario scenario;
@@ -79,10 +88,13 @@ TEST(PortAfterSigtermTest, ProgramEndedBySigtermLeavesPortAndFolderToAnotherUser
   ASSERT_TRUE(run.Simulator().WaitForFrames(3, kTimeout));
 
   ChildProcess& first = run.Program().Process();
-  ASSERT_EQ(kill(first.Id(), SIGTERM), 0);
+  ASSERT_EQ(kill(first.Id(), GetParam().signal), 0);
   const std::optional<int> status = first.WaitForExit(kTimeout);
-  ASSERT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-      << "SIGTERM did not end the program as its exit command does";
+  ASSERT_TRUE(status.has_value());
+  if (GetParam().exitsAsExitDoes) {
+    ASSERT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+        << "the signal did not end the program as its exit command does";
+  }
   const std::int64_t endedNs = MonotonicNs();
 
   ProgramRun other(run.Folder(), run.PcClock(), {}, "other", *otherUser);
@@ -103,6 +115,13 @@ TEST(PortAfterSigtermTest, ProgramEndedBySigtermLeavesPortAndFolderToAnotherUser
                                      TrackingLogLine(*othersFirst, LockEvent::kLocked) +
                                      TrackingLogLine(*othersFirst, LockEvent::kRestored));
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, PortAfterSignalTest,
+                         testing::Values(EndingCase{"Sigterm", SIGTERM, true},
+                                         EndingCase{"Sigkill", SIGKILL, false}),
+                         [](const testing::TestParamInfo<EndingCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace gpsclock::e2e
