@@ -1,4 +1,4 @@
-// Load for the latency benchmark: busy loops that keep the other cores of the machine busy.
+// Load for the latency benchmark: busy loops that compete with the program for the cores.
 #pragma once
 
 #include <memory>
@@ -10,12 +10,15 @@ namespace gpsclock::bench {
 
 class BusyCores {
  public:
-  // One busy loop for each core but one; they stop with this object.
-  BusyCores();
+  // `loops` busy processes; they stop with this object.
+  explicit BusyCores(int loops);
   std::size_t Count() const { return loops_.size(); }
 
  private:
   std::vector<std::unique_ptr<e2e::ChildProcess>> loops_;
 };
+
+// The cores online less one: as many busy loops leave the program one core of its own.
+int EachCoreButOne();
 
 }  // namespace gpsclock::bench

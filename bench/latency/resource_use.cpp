@@ -13,22 +13,20 @@ constexpr std::chrono::seconds kFirstFrameTimeout{20};
 
 }  // namespace
 
-ResourceUse MeasureResourceUse(int seconds) {
-  Scenario scenario = MarkScenario();
-  scenario.simulatorOptions = {"--frames", std::to_string(seconds + 1)};
-  ScenarioRun run(scenario);
+ResourceUse MeasureResourceUse(const std::string& program, int seconds) {
+  ScenarioRun run(MarkScenario(program, seconds + 1));
   ResourceUse use;
   if (!run.Started() || !run.Simulator().WaitForFrames(1, kFirstFrameTimeout)) {
-    use.marks.problems.push_back("no frame went out: " + run.StartProblem());
+    use.sets.problems.push_back("no frame went out: " + run.StartProblem());
     return use;
   }
-  ChildProcess& program = run.Program().Process();
-  const auto cpuBefore = program.CpuTime();
+  ChildProcess& process = run.Program().Process();
+  const auto cpuBefore = process.CpuTime();
   std::this_thread::sleep_for(std::chrono::seconds(seconds));
-  const auto cpuUsed = program.CpuTime() - cpuBefore;
+  const auto cpuUsed = process.CpuTime() - cpuBefore;
   use.cpuPercentOfOneCore = 100.0 * cpuUsed.count() / (seconds * 1e6);
-  use.peakResidentMib = program.PeakResidentKib() / 1024.0;
-  use.marks = JoinMarks(run.Finish());
+  use.peakResidentMib = process.PeakResidentKib() / 1024.0;
+  use.sets = JudgeSets(run.Finish());
   return use;
 }
 

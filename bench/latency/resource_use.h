@@ -1,20 +1,21 @@
 // What the program costs the machine while it works as it will all day: frames once a second at
-// 9600 baud, the window shown. The marks of that run are timed too.
+// 9600 baud, the window shown. The sets of that run are judged too.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "mark_latency.h"
+#include "set_error.h"
 
 namespace gpsclock::bench {
 
 struct ResourceUse {
   double cpuPercentOfOneCore = 0;
   double peakResidentMib = 0;
-  MarkLatencies marks;
+  SetErrors sets;
 };
 
-ResourceUse MeasureResourceUse(int seconds);
+// `program` as for MarkScenario.
+ResourceUse MeasureResourceUse(const std::string& program, int seconds);
 
 }  // namespace gpsclock::bench

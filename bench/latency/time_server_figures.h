@@ -1,5 +1,4 @@
-// Figures of the samples the program gives chronyd: their jitter as chronyd reports it, and the
-// time from a start byte's arrival stamp to the clock_settime of its mark.
+// Figures of the samples the program gives chronyd: their jitter as chronyd reports it.
 #pragma once
 
 #include <cstdint>
@@ -18,17 +17,8 @@ struct ChronyJitter {
   std::vector<std::string> problems;
 };
 
-// Frames once a second for `seconds`, every mark a sample for a private chronyd -x.
-ChronyJitter MeasureChronyJitter(int seconds);
-
-struct StampLatencies {
-  std::vector<std::int64_t> latenciesNs;
-  std::vector<std::string> problems;
-};
-
-// Frames back to back, `frames` - 1 marks, each set outright and then sent as a sample to a socket
-// of the benchmark's: the sample's time is the fake clock at the start byte's stamp, and the fake
-// clock's record holds its reading at the clock_settime call of the same mark.
-StampLatencies MeasureStampToSet(int frames);
+// Frames once a second for `seconds`, every mark a sample for a private chronyd -x; `program` as
+// for MarkScenario.
+ChronyJitter MeasureChronyJitter(const std::string& program, int seconds);
 
 }  // namespace gpsclock::bench

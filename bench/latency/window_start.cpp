@@ -14,12 +14,13 @@ constexpr std::chrono::seconds kWindowTimeout{30};
 
 }  // namespace
 
-WindowStarts MeasureWindowStarts(int starts) {
+WindowStarts MeasureWindowStarts(const std::string& program, int starts) {
   WindowStarts result;
   for (int start = 0; start < starts; ++start) {
     Scenario scenario;
     scenario.onDisplay = true;
     scenario.simulatorOptions = {"--frames", "1"};
+    scenario.program = program;
     ScenarioRun run(scenario);
     if (!run.Started()) {
       result.problems.push_back(run.StartProblem());

@@ -12,6 +12,7 @@ struct WindowStarts {
   std::vector<std::string> problems;
 };
 
-WindowStarts MeasureWindowStarts(int starts);
+// `program` as for MarkScenario.
+WindowStarts MeasureWindowStarts(const std::string& program, int starts);
 
 }  // namespace gpsclock::bench

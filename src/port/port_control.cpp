@@ -1,9 +1,10 @@
 // Port control. A port that fails to open, or goes away, is shown closed: the display never
-// claims an open port that delivers nothing.
+// claims an open port that delivers nothing. While the user wants it open it is tried again, so a
+// device that comes late (udev at boot, an adapter plugged in after the start) is taken up.
 #include "port/port_control.h"
 
+#include "config/settings_dialog_model.h"
 #include "platform/time_units.h"
-#include "port/baud_table.h"
 
 namespace gpsclock {
 namespace {
@@ -15,7 +16,7 @@ constexpr std::int64_t kBitsPerCharacter = 10;
 
 void PortControl::StartUp(bool portConfigured) {
   if (portConfigured) {
-    Open();
+    OpenOrRetry();
   } else {
     portClosed_ = true;
   }
@@ -24,7 +25,7 @@ void PortControl::StartUp(bool portConfigured) {
 void PortControl::Toggle() {
   StopRetrying();
   if (portClosed_) {
-    Open();
+    OpenOrRetry();
   } else {
     Close();
   }
@@ -36,34 +37,43 @@ void PortControl::ReopenForDialog() {
   // The new port may lead to no device: a frame received on the old one must not make the first
   // start byte that comes after it, maybe minutes later, a mark.
   dropWaitingFrame_();
-  const auto baud = LookUpBaudCode(settings_.BaudCode);
-  std::string settingsText(baud ? baud->speedText : std::string_view());
-  settingsText += kLineSettingsSuffix;
-  if (baud) bitsPerSecond_ = baud->bitsPerSecond;
-  serial_.SetSettings(settingsText);
+  const auto baud = ConfiguredSpeed();
+  if (!baud) {
+    ShowClosedState();
+    return;
+  }
+  bitsPerSecond_ = baud->bitsPerSecond;
+  serial_.SetSettings(std::string(baud->speedText) + std::string(kLineSettingsSuffix));
   serial_.SetCommPort(settings_.PortNumber);
-  if (!serial_.Open()) ShowClosedState();
+  if (!serial_.Open()) {
+    ShowClosedState();
+    StartRetrying();
+  }
 }
 
 void PortControl::ShowPortLost() {
   ShowClosedState();
-  portLost_ = true;
+  StartRetrying();
+}
+
+// The device may come back under the same name (a USB adapter plugged in again), or appear for
+// the first time.
+void PortControl::RetryOpen() {
+  if (!retrying_) {
+    retryTimer_.Disable();
+    return;
+  }
+  OpenOrRetry();
+}
+
+void PortControl::StartRetrying() {
+  retrying_ = true;
   retryTimer_.SetInterval(kRetryPeriodMs);
   retryTimer_.Enable();
 }
 
-// The device may come back under the same name (a USB adapter plugged in again).
-void PortControl::RetryLostPort() {
-  if (!portLost_) {
-    retryTimer_.Disable();
-    return;
-  }
-  Open();
-  if (!portClosed_) StopRetrying();
-}
-
 void PortControl::StopRetrying() {
-  portLost_ = false;
+  retrying_ = false;
   retryTimer_.Disable();
 }
 
@@ -71,16 +81,33 @@ std::int64_t PortControl::CharacterNs() const {
   return kBitsPerCharacter * kNanosecondsPerSecond / bitsPerSecond_;
 }
 
-// The open path of start-up and of the toggle. A baud code outside the table leaves the settings
-// text without a speed, so the layer rejects it and the port opens at its previous settings.
-void PortControl::Open() {
-  display_.Disconnect.SetCaption(std::string(kDisconnectCaption));
-  const auto baud = LookUpBaudCode(settings_.BaudCode);
-  portSettings_ = baud ? baud->speedText : std::string_view();
-  if (baud) {
-    baudDelayMs_ = baud->delayMs;
-    bitsPerSecond_ = baud->bitsPerSecond;
+// Ports 1..8 as the settings dialog lists them, at a speed of the baud table. Any other value
+// names no port: opening the layer's previous port or speed instead would show open a port that
+// is not the one configured, or one without its line delay.
+std::optional<BaudEntry> PortControl::ConfiguredSpeed() const {
+  if (settings_.PortNumber < 1 || settings_.PortNumber > kPortEntries) return {};
+  return LookUpBaudCode(settings_.BaudCode);
+}
+
+void PortControl::OpenOrRetry() {
+  if (!Open() && ConfiguredSpeed()) {
+    StartRetrying();
+  } else {
+    StopRetrying();
   }
+}
+
+// The open path of start-up, of the toggle and of the retry.
+bool PortControl::Open() {
+  const auto baud = ConfiguredSpeed();
+  if (!baud) {
+    ShowClosedState();
+    return false;
+  }
+  display_.Disconnect.SetCaption(std::string(kDisconnectCaption));
+  portSettings_ = baud->speedText;
+  baudDelayMs_ = baud->delayMs;
+  bitsPerSecond_ = baud->bitsPerSecond;
   display_.Shape1.SetFill(kBrightGreen);
   portSettings_ += kLineSettingsSuffix;
   serial_.SetSettings(portSettings_);
@@ -89,9 +116,10 @@ void PortControl::Open() {
   portClosed_ = false;
   if (!serial_.Open()) {
     ShowClosedState();
-    return;
+    return false;
   }
   display_.Label2.SetCaption(std::string(kPortOpenCaption));
+  return true;
 }
 
 // PortClosed may disagree with the port after a failure, so only a port that reports open is

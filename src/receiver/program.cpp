@@ -127,7 +127,7 @@ void Program::OnSignalWatchTick() {
 }
 
 void Program::OnPortRetryTick() {
-  port_.RetryLostPort();
+  port_.RetryOpen();
   displays_.KeepLocalClockRunning();
   Finish();
 }

@@ -19,6 +19,9 @@ LogTextBox::LogTextBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The document would keep every append and removal for an undo that a read-only box never
+  // offers, and with it the removed lines' text: the memory would grow with every line.
+  document()->setUndoRedoEnabled(false);
 }
 
 void LogTextBox::Draw(const LogView& log) {

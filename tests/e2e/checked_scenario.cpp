@@ -71,12 +71,4 @@ std::vector<ExpectedSet> OutrightSetsAfter(const std::vector<SentFrame>& frames,
   return expected;
 }
 
-std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
-  const SentFrame* last = &frames.front();
-  for (const SentFrame& frame : frames) {
-    if (frame.startByteMonotonicNs <= monotonicNs) last = &frame;
-  }
-  return last->second * kNanosecondsPerSecond + monotonicNs - last->startByteMonotonicNs;
-}
-
 }  // namespace gpsclock::e2e

@@ -50,10 +50,6 @@ testing::AssertionResult AskedFor(const ClockSet& set, const ExpectedSet& expect
 testing::AssertionResult SetsAskedFor(const ClockRecord& clock,
                                       const std::vector<ExpectedSet>& expected);
 
-// The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second, so it
-// is the time of the start byte sent last before it and what passed since.
-std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
-
 // The sets a program with a PC clock less than 10 s off must make: at every start byte that follows
 // a locked frame received whole, to the received time plus the line delay. Only frames whose
 // start byte came after `sinceNs` (CLOCK_MONOTONIC) count as received, and only a frame numbered

@@ -1,7 +1,8 @@
 // Black-box: the device pulled out in the middle of a frame and plugged in again. The program
 // keeps running without busy work while the port is gone, shows it closed and opens it again by
 // itself once the device is back; the cut frame writes no line, and after the reopen the frames
-// set the clock and write their lock lines again.
+// set the clock and write their lock lines again. A device that is not there yet at the start is
+// taken up in the same way once it appears.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -73,6 +74,24 @@ TEST(DeviceUnplugTest, DevicePulledOutInMidFrameIsShownClosedAndTakenUpAgainWhen
                                      TrackingLogLine(firstDevice[0], LockEvent::kRestored) +
                                      TrackingLogLine(secondDevice[2], LockEvent::kLost) +
                                      TrackingLogLine(secondDevice[3], LockEvent::kRestored));
+  EXPECT_TRUE(outcome.programRanToTheEnd);
+}
+
+// udev has not made the link yet when the service starts at boot, or the adapter is plugged in
+// after the login.
+TEST(DeviceUnplugTest, DeviceThatAppearsAfterTheStartIsTakenUp) {
+  Scenario scenario;
+  scenario.deviceAtStart = false;
+  ScenarioRun run(scenario);
+  ASSERT_TRUE(run.Started()) << run.StartProblem();
+  std::this_thread::sleep_for(std::chrono::seconds(3));  // past a try that found nothing
+  ASSERT_TRUE(run.Program().Running());
+
+  ASSERT_TRUE(run.PlugInNewDevice({"--frames", "6"}));
+  const ScenarioOutcome outcome = FinishChecked(run);
+  ASSERT_EQ(outcome.frames.size(), 6u) << "the port was not opened when the device appeared";
+  EXPECT_EQ(outcome.clock.sets.size(), 5u);
+  EXPECT_TRUE(SetsAskedFor(outcome.clock, OutrightSetsAfter(outcome.frames, 0, 1)));
   EXPECT_TRUE(outcome.programRanToTheEnd);
 }
 

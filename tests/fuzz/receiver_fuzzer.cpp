@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 5> kStartConfigs = {
     "4,1,0,5\r\n",  // 9600 baud on port 1
     "1,1,0,5\r\n",  // 1200 baud: 8 ms in an outright set
     "4,1,1,5\r\n",  // the clock is set while unlocked too
-    "0,1,0,5\r\n",  // no valid speed: 0 ms in an outright set
+    "0,1,0,5\r\n",  // no valid speed: the port stays closed until the dialog gives one
     "",             // no file: the port stays closed until Disconnect
 };
 const Nanoseconds kPcClockAtStart = CivilNanoseconds(2024, 5, 6, 12, 20, 0);

@@ -107,6 +107,25 @@ TEST_F(DirectoryFilesTest, AppendCreatesTheFileUnderItsUtf8NameThenAppends) {
   EXPECT_TRUE(std::filesystem::is_regular_file(PathOf("跟踪记录.txt")));
 }
 
+// Made in a folder its group may write to, each file is the group's to write too, whatever the
+// umask; elsewhere the umask stands.
+TEST_F(DirectoryFilesTest, AFileMadeInAGroupFolderIsWritableByTheGroupWhateverTheUmask) {
+  const mode_t umaskBefore = umask(077);
+  for (const mode_t folderMode : {mode_t{03770}, mode_t{0700}}) {
+    ASSERT_EQ(chmod(directory_.Path().c_str(), folderMode), 0);
+    std::filesystem::remove(PathOf("config.cfg"));
+    std::filesystem::remove(PathOf("跟踪记录.txt"));
+    ASSERT_TRUE(files_.Replace("config.cfg", "4,1,0,5\r\n"));
+    ASSERT_TRUE(files_.Append("跟踪记录.txt", "line\r\n"));
+    for (const char* name : {"config.cfg", "跟踪记录.txt"}) {
+      struct stat file {};
+      ASSERT_EQ(stat(PathOf(name).c_str(), &file), 0);
+      EXPECT_EQ(file.st_mode & 0777, (folderMode & S_IWGRP) != 0 ? 0660u : 0600u) << name;
+    }
+  }
+  umask(umaskBefore);
+}
+
 TEST_F(DirectoryFilesTest, EveryCallFailsWhenTheDirectoryIsARegularFile) {
   std::ofstream(PathOf("plain")) << "not a directory";
   DirectoryFiles files(PathOf("plain"));

@@ -1,13 +1,16 @@
-// Local time of the real clock in zones without and with daylight saving, and where a set from a
-// reading goes in the hours that a zone repeats or skips. New York and Berlin come from the
-// time-zone database (tzdata); the others are POSIX TZ rules.
+// Local time of the real clock in zones without and with daylight saving, after a change of zone,
+// and where a set from a reading goes in the hours that a zone repeats or skips. New York and
+// Berlin come from the time-zone database (tzdata); the others are POSIX TZ rules.
 #include "platform/posix/posix_local_clock.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
+
+#include "temp_directory.h"
 
 namespace gpsclock {
 namespace {
@@ -182,6 +185,19 @@ TEST(LocalTimeConversionTest, SameLocalTimeIsAnHourApartInWinterAndSummer) {
   ASSERT_TRUE(winter && summer);
   EXPECT_EQ(*winter % (86'400 * kSecond), 12 * 3600 * kSecond);
   EXPECT_EQ(*summer % (86'400 * kSecond), 13 * 3600 * kSecond);
+}
+
+// The zone is changed as timedatectl does, by linking the file to another zone.
+TEST(LocalTimeConversionTest, FollowsAChangeOfTheZoneFileThatTzNames) {
+  TempDirectory directory;
+  const std::string link = directory.Path() + "/localtime";
+  ASSERT_EQ(symlink("/usr/share/zoneinfo/Europe/Berlin", link.c_str()), 0);
+  ScopedTimeZone zone((":" + link).c_str());
+  const timespec noonUtc{1'719'835'200, 0};  // 2024-07-01 12:00 UTC
+  EXPECT_EQ(LocalCivilTime(noonUtc), CivilNanoseconds(2024, 7, 1, 14, 0, 0));
+  ASSERT_EQ(unlink(link.c_str()), 0);
+  ASSERT_EQ(symlink("/usr/share/zoneinfo/Asia/Tokyo", link.c_str()), 0);
+  EXPECT_EQ(LocalCivilTime(noonUtc), CivilNanoseconds(2024, 7, 1, 21, 0, 0));
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ TEST_P(Toggle, OpensOrClosesAndShowsThePortsRealState) {
   EXPECT_EQ(sim.platform.serial.IsOpen(), !c.display.PortClosed);
   EXPECT_EQ(sim.program.Port().BaudDelayMs(), c.baudDelayMs);
   EXPECT_TRUE(sim.platform.Timer1.IsEnabled());
+  // Only a port that exists in the settings but failed to open is tried again.
+  EXPECT_EQ(sim.platform.PortRetry.IsEnabled(), c.toggleOpenFails);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,14 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Settings 9600,n,8,1", "CommPort 1", "InputMode 0", "Open"},
                    kClosed,
                    1},
-        // No speed for code 7: the port opens at the layer's previous settings, no baud delay.
-        ToggleCase{"BaudCodeOutsideTheTable",
-                   "7,,0,5\r\n",
-                   false,
-                   false,
-                   {"Settings ,n,8,1", "CommPort 1", "InputMode 0", "Open"},
-                   kOpen,
-                   0}),
+        // No speed for code 7 and no port 9: nothing is opened in their place.
+        ToggleCase{"BaudCodeOutsideTheTable", "7,,0,5\r\n", false, false, {}, kClosed, 0},
+        ToggleCase{"PortNumberOutsideOneToEight", "4,9,0,5\r\n", false, false, {}, kClosed, 0}),
     [](const testing::TestParamInfo<ToggleCase>& info) { return info.param.name; });
 
 TEST(PortToggle, TwiceFromOpenReopensWithTheSameSettingsAndNoStaleFrame) {
@@ -176,14 +173,22 @@ TEST(PortLost, WhileOpenShowsClosedAndTheToggleOpensItAgain) {
   EXPECT_EQ(sim.program.window.Label9.Caption(), frame.substr(1, 38));
 }
 
-// A device pulled out and plugged back in: the program opens the port again by itself, every
-// 2 s, as long as the user did not close it; a port the user closed stays closed.
-TEST(PortLost, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsBackUnlessTheUserClosedIt) {
+// A device pulled out and plugged back in, or not there yet when the port is opened: the program
+// opens the port by itself, every 2 s, as long as the user did not close it; a port the user
+// closed stays closed.
+struct RetryCase {
+  const char* name;
+  void (*failToOpen)(SimulatedProgram&);  // with every open failing from now on
+
+  friend void PrintTo(const RetryCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PortNotOpened : public testing::TestWithParam<RetryCase> {};
+
+TEST_P(PortNotOpened, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsThereUnlessTheUserClosedIt) {
   constexpr Nanoseconds kSecond = kNanosecondsPerSecond;
   SimulatedProgram sim;
-  sim.Start("4,1,0,5\r\n", kTwentyPastNoon);
-  sim.platform.serial.SetOpenFails(true);
-  sim.platform.serial.LosePort();
+  GetParam().failToOpen(sim);
   sim.platform.time.AdvanceBy(3 * kSecond);
   EXPECT_EQ(Display(sim.program), kClosed);  // tried once at 2 s, the device still away
 
@@ -192,7 +197,7 @@ TEST(PortLost, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsBackUnlessTheUserClos
   EXPECT_EQ(Display(sim.program), kClosed);
   sim.platform.time.AdvanceBy(1);
   EXPECT_EQ(Display(sim.program), kOpen);  // at 4 s
-  EXPECT_TRUE(sim.platform.serial.IsOpen());
+  EXPECT_EQ(sim.platform.serial.OpenedAs(), "COM1 at 9600,n,8,1");
   EXPECT_FALSE(sim.platform.PortRetry.IsEnabled());
 
   sim.platform.serial.LosePort();
@@ -202,6 +207,35 @@ TEST(PortLost, IsOpenedAgainEveryTwoSecondsUntilTheDeviceIsBackUnlessTheUserClos
   EXPECT_EQ(Display(sim.program), kClosed);
   EXPECT_FALSE(sim.platform.serial.IsOpen());
 }
+
+INSTANTIATE_TEST_SUITE_P(Failures, PortNotOpened,
+                         testing::Values(RetryCase{"LostWhileOpen",
+                                                   [](SimulatedProgram& sim) {
+                                                     sim.Start("4,1,0,5\r\n");
+                                                     sim.platform.serial.SetOpenFails(true);
+                                                     sim.platform.serial.LosePort();
+                                                   }},
+                                         RetryCase{"MissingAtStartUp",
+                                                   [](SimulatedProgram& sim) {
+                                                     sim.platform.serial.SetOpenFails(true);
+                                                     sim.Start("4,1,0,5\r\n");
+                                                   }},
+                                         RetryCase{"MissingWhenOpenedByTheToggle",
+                                                   [](SimulatedProgram& sim) {
+                                                     sim.Start("4,,0,5\r\n");
+                                                     sim.platform.serial.SetOpenFails(true);
+                                                     sim.program.OnDisconnectCommand();
+                                                   }},
+                                         RetryCase{"MissingWhenReopenedByTheDialog",
+                                                   [](SimulatedProgram& sim) {
+                                                     sim.Start("4,1,0,5\r\n");
+                                                     sim.platform.serial.SetOpenFails(true);
+                                                     sim.program.OnSetPortCommand();
+                                                     sim.program.OnDialogOk();
+                                                   }}),
+                         [](const testing::TestParamInfo<RetryCase>& info) {
+                           return info.param.name;
+                         });
 
 struct ReopenCase {
   const char* name;

@@ -75,6 +75,7 @@ TEST_P(StartUpFromConfiguration, SetsTheSettingsAndOpensThePort) {
   EXPECT_EQ(program.window.Label2.Caption(), c.portOpen ? "串口已开启" : "串口已断开");
   EXPECT_EQ(program.window.Disconnect.Caption(), c.portOpen ? "断开串口" : "串口连接");
   EXPECT_EQ(program.window.Shape1.Fill(), c.portOpen ? kBrightGreen : kDarkGreen);
+  EXPECT_FALSE(program.Port().Retrying());
 }
 
 const std::vector<std::string> kOpenPort1At9600 = {"Settings 9600,n,8,1", "CommPort 1",
@@ -107,46 +108,14 @@ INSTANTIATE_TEST_SUITE_P(
         StartUpCase{"AnythingButOneIsOff", "4,1,yes,2\r\n", kOpenPort1At9600, 4, 1, 1, false, "2",
                     true},
         StartUpCase{"EmptyPortFieldOpensNothing", "4,,0,5\r\n", {}, 4, 1, 0, false, "5", false},
-        // No speed for code 7: the settings text ",n,8,1" is rejected and the port opens at its
-        // previous settings, with no baud delay.
-        StartUpCase{"BaudCodeOutsideTheTable",
-                    "7,1,0,5\r\n",
-                    {"Settings ,n,8,1", "CommPort 1", "InputMode 0", "Open"},
-                    7,
-                    1,
-                    0,
-                    false,
-                    "5",
-                    true},
-        StartUpCase{"BaudCodeZero",
-                    "x,1,0,5\r\n",
-                    {"Settings ,n,8,1", "CommPort 1", "InputMode 0", "Open"},
-                    0,
-                    1,
-                    0,
-                    false,
-                    "5",
-                    true},
-        // Port 0 is rejected; the layer keeps port 1.
-        StartUpCase{"PortNumberZero",
-                    "4,0,0,5\r\n",
-                    {"Settings 9600,n,8,1", "CommPort 0", "InputMode 0", "Open"},
-                    4,
-                    0,
-                    1,
-                    false,
-                    "5",
-                    true},
+        // A code without a speed or a number that is no port 1..8 opens nothing in their place.
+        StartUpCase{"BaudCodeOutsideTheTable", "7,1,0,5\r\n", {}, 7, 1, 0, false, "5", false},
+        StartUpCase{"BaudCodeZero", "x,1,0,5\r\n", {}, 0, 1, 0, false, "5", false},
+        StartUpCase{"PortNumberZero", "4,0,0,5\r\n", {}, 4, 0, 0, false, "5", false},
+        StartUpCase{"PortNumberNegative", "4,-1,0,5\r\n", {}, 4, -1, 0, false, "5", false},
+        StartUpCase{"PortNumberNine", "4,9,0,5\r\n", {}, 4, 9, 0, false, "5", false},
         // Too large for 16 bits: the port number keeps what the dialog reader left.
-        StartUpCase{"PortNumberOutOfRange",
-                    "4,99999,0,5\r\n",
-                    {"Settings 9600,n,8,1", "CommPort 0", "InputMode 0", "Open"},
-                    4,
-                    0,
-                    1,
-                    false,
-                    "5",
-                    true},
+        StartUpCase{"PortNumberOutOfRange", "4,65537,0,5\r\n", {}, 4, 0, 0, false, "5", false},
         StartUpCase{"BlanksAroundFields",
                     "4, 2 ,0 ,3\r\n",
                     {"Settings 9600,n,8,1", "CommPort 2", "InputMode 0", "Open"},
@@ -158,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true}),
     [](const testing::TestParamInfo<StartUpCase>& info) { return info.param.name; });
 
-TEST(StartUp, PortThatCannotBeOpenedIsShownClosed) {
+TEST(StartUp, PortThatCannotBeOpenedIsShownClosedAndTriedAgain) {
   SimulatedProgram sim;
   sim.platform.serial.SetOpenFails(true);
   sim.Start("4,3,0,5\r\n");
@@ -168,6 +137,7 @@ TEST(StartUp, PortThatCannotBeOpenedIsShownClosed) {
   EXPECT_EQ(sim.program.window.Shape1.Fill(), kDarkGreen);
   EXPECT_TRUE(sim.platform.Timer1.IsEnabled());
   EXPECT_TRUE(sim.program.Sync().SyncEnabled());
+  EXPECT_TRUE(sim.program.Port().Retrying());
 }
 
 }  // namespace

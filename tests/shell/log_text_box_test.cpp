@@ -44,6 +44,8 @@ TEST(LogTextBoxTest, KeepsOnlyTheEntriesTheModelKeeps) {
     box.Draw(log);
     EXPECT_EQ(box.blockCount(), 2 + static_cast<int>(LogView::kMaxLines));
     EXPECT_EQ(box.toPlainText(), Expected(log));
+    // Nothing of the lines let go is kept for an undo.
+    EXPECT_FALSE(box.document()->isUndoAvailable());
   }
 }
 

@@ -3,8 +3,10 @@
 // reach the program late, all at once, when it opens the port; a real line drops them.
 #include "pseudo_terminal_line.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,8 +80,24 @@ bool PseudoTerminalLine::ReaderPresent() {
                        : "gpsclock-sim: no program has the port open; its frames are lost\n",
                stderr);
     readerPresent_ = present;
+    if (!present) ClearExclusiveFlag();
   }
   return present;
+}
+
+// A real port forgets its exclusive flag when its last holder closes it, however that ends; a
+// pseudo-terminal keeps it while its master is open, so a program killed without closing the port
+// would keep every later one out. Opening a port with the flag set needs CAP_SYS_ADMIN, so only a
+// simulator run by root can clear it: otherwise it says so.
+void PseudoTerminalLine::ClearExclusiveFlag() const {
+  const int slave = open(slavePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (slave < 0) {
+    std::fprintf(stderr, "gpsclock-sim: %s stays held (%s); restart the simulator to free it\n",
+                 slavePath_.c_str(), std::strerror(errno));
+    return;
+  }
+  ioctl(slave, TIOCNXCL);
+  close(slave);
 }
 
 bool PseudoTerminalLine::Send(std::string_view bytes) {

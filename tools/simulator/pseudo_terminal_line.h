@@ -23,6 +23,8 @@ class PseudoTerminalLine : public SerialLine {
   bool Send(std::string_view bytes) override;
 
  private:
+  void ClearExclusiveFlag() const;
+
   PseudoTerminalLine(int master, std::string slavePath)
       : master_(master), slavePath_(std::move(slavePath)) {}
   int master_;

@@ -1,7 +1,9 @@
 // Each call opens and closes its file, so the user can edit or delete the files while the
 // program runs, and a failure anywhere, the final close included, fails the call. Every open is
 // non-blocking, so that a FIFO without a reader fails at once (ENXIO) instead of stopping the
-// receive path, and a read that would wait fails.
+// receive path, and a read that would wait fails. In a folder shared by a group (the installed
+// program's, writable by the group and sticky) each member must be able to write the files
+// another member made.
 #include "platform/posix/directory_files.h"
 
 #include <fcntl.h>
@@ -43,6 +45,33 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
+// A file this call makes is as writable for the group as the folder is, whatever the umask: in
+// the group's folder every member saves config.cfg and appends to the log, whoever made them. A
+// file system without Unix modes may refuse the change; the file is then as it allows.
+void ShareWithFolderGroup(int descriptor, const std::string& directory) {
+  struct stat folder {};
+  struct stat file {};
+  if (stat(directory.c_str(), &folder) != 0 || (folder.st_mode & S_IWGRP) == 0 ||
+      fstat(descriptor, &file) != 0) {
+    return;
+  }
+  [[maybe_unused]] const int shared = fchmod(descriptor, file.st_mode | S_IRGRP | S_IWGRP);
+}
+
+// An existing file is opened without O_CREAT: in a sticky folder the kernel may refuse O_CREAT
+// on a file of another user (fs.protected_regular), even where the open alone is allowed.
+int OpenForWriting(const std::string& path, const std::string& directory, int flags) {
+  const int descriptor = open(path.c_str(), O_WRONLY | flags | kOpenFlags);
+  if (descriptor != -1 || errno != ENOENT) return descriptor;
+  const int created = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | flags | kOpenFlags, 0666);
+  if (created == -1) {
+    // Made by someone else since the first open.
+    return errno == EEXIST ? open(path.c_str(), O_WRONLY | flags | kOpenFlags) : -1;
+  }
+  ShareWithFolderGroup(created, directory);
+  return created;
+}
+
 // Some file systems report a failed write only at close.
 bool CloseChecked(int descriptor, bool written) {
   const bool closed = close(descriptor) == 0;
@@ -60,8 +89,7 @@ std::optional<std::string> DirectoryFiles::Read(std::string_view fileName) {
 }
 
 bool DirectoryFiles::Replace(std::string_view fileName, std::string_view bytes) {
-  const int descriptor =
-      open(PathOf(fileName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | kOpenFlags, 0666);
+  const int descriptor = OpenForWriting(PathOf(fileName), directory_, O_TRUNC);
   if (descriptor == -1) return false;
   return CloseChecked(descriptor, WriteAll(descriptor, bytes));
 }
@@ -69,8 +97,7 @@ bool DirectoryFiles::Replace(std::string_view fileName, std::string_view bytes) 
 // A write cut short (a full disk, a file size limit) is undone by cutting the file back to the
 // length it had, so that the next line does not glue onto a torn one.
 bool DirectoryFiles::Append(std::string_view fileName, std::string_view bytes) {
-  const int descriptor =
-      open(PathOf(fileName).c_str(), O_WRONLY | O_CREAT | O_APPEND | kOpenFlags, 0666);
+  const int descriptor = OpenForWriting(PathOf(fileName), directory_, O_APPEND);
   if (descriptor == -1) return false;
   struct stat before {};
   if (fstat(descriptor, &before) != 0) return CloseChecked(descriptor, false);

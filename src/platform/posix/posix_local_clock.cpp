@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/posix/local_zone.h"
+
 namespace gpsclock {
 namespace {
 
@@ -25,7 +27,7 @@ bool SetRealtime(const timespec& target) {
 std::optional<Nanoseconds> LocalCivilTime(const timespec& time) {
   // localtime_r alone may keep the zone it saw first; the user may change it while the program
   // runs.
-  tzset();
+  FollowLocalZone();
   tm local{};
   if (localtime_r(&time.tv_sec, &local) == nullptr) return {};
   const int year = local.tm_year + kTmYearBase;

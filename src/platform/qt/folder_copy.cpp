@@ -1,6 +1,10 @@
-// The request is one line, "show"; the answer one line, "shown" or "no window". The socket is open
-// to the folder's group, so that a user of the desktop reaches the service's copy.
+// The request is one line, "show"; the answer one line, "shown" or "no window". Each user has a
+// socket of their own in the folder, open to that user alone: a socket a killed copy left behind
+// can then always be replaced by that user's next copy, even in a sticky folder.
 #include "platform/qt/folder_copy.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QLocalSocket>
 #include <optional>
@@ -8,28 +12,49 @@
 namespace gpsclock {
 namespace {
 
-constexpr char kSocketName[] = "/.gpsclock.socket";
 constexpr char kRequest[] = "show\n";
 constexpr char kShown[] = "shown\n";
 constexpr char kNoWindow[] = "no window\n";
 // A running copy answers from its event loop, within a few milliseconds; a socket that does not
-// answer within this time was left behind or belongs to a copy that hangs.
+// answer within this time belongs to a copy that hangs.
 constexpr int kAnswerTimeoutMs = 3000;
+
+QString SocketPath(const std::string& programDirectory) {
+  return QString::fromStdString(programDirectory + "/.gpsclock-" + std::to_string(geteuid()) +
+                                ".socket");
+}
+
+// The process at the other end of a connected local socket, as the kernel saw it connect or listen.
+std::optional<ucred> PeerOf(qintptr socket) {
+  ucred peer{};
+  socklen_t length = sizeof peer;
+  if (getsockopt(static_cast<int>(socket), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) {
+    return {};
+  }
+  return peer;
+}
 
 }  // namespace
 
 FolderCopy::FolderCopy(const std::string& programDirectory)
-    : socketPath_(QString::fromStdString(programDirectory) + QLatin1String(kSocketName)) {
-  server_.setSocketOptions(QLocalServer::UserAccessOption | QLocalServer::GroupAccessOption);
+    : claim_(programDirectory), socketPath_(SocketPath(programDirectory)) {
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
   QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] { Answer(); });
 }
 
 FolderCopy::Start FolderCopy::Claim() {
-  // Asked before listening: listening replaces a socket file that is already there.
-  if (const std::optional<Start> running = AskRunningCopy()) return *running;
-  // No copy answered: a socket still there was left behind by a copy that ended without closing it.
-  QLocalServer::removeServer(socketPath_);
-  server_.listen(socketPath_);
+  switch (claim_.Take()) {
+    case FolderClaim::Result::kTaken:
+      // A socket of this user still there was left behind by a copy that was killed. A folder
+      // that cannot hold one (read-only) stays claimed all the same; later starts then just end.
+      QLocalServer::removeServer(socketPath_);
+      server_.listen(socketPath_);
+      return Start::kFirst;
+    case FolderClaim::Result::kHeldByAnother:
+      return AskRunningCopy().value_or(Start::kOtherCopy);
+    case FolderClaim::Result::kUnavailable:
+      break;
+  }
   return Start::kFirst;
 }
 
@@ -41,6 +66,11 @@ std::optional<FolderCopy::Start> FolderCopy::AskRunningCopy() {
   QLocalSocket socket;
   socket.connectToServer(socketPath_);
   if (!socket.waitForConnected(kAnswerTimeoutMs)) return std::nullopt;
+  const std::optional<ucred> peer = PeerOf(socket.socketDescriptor());
+  const std::optional<ClaimHolder> holder = claim_.Holder();
+  if (!peer || peer->uid != geteuid() || !holder || holder->process != peer->pid) {
+    return std::nullopt;
+  }
   socket.write(kRequest);
   if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return std::nullopt;
   while (!socket.canReadLine()) {

@@ -1,11 +1,14 @@
-// One running copy of the program per program folder. The first copy listens on a local socket in
-// its folder; a later start there asks it to come forward instead of opening a window of its own.
+// One running copy of the program per program folder. The first copy claims the folder and listens
+// on a local socket of its user there; a later start of the same user asks it to come forward
+// instead of opening a window of its own, a later start of anyone else just ends.
 #pragma once
 
 #include <QLocalServer>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "platform/posix/folder_claim.h"
 
 namespace gpsclock {
 
@@ -14,17 +17,20 @@ class FolderCopy {
   // What a start finds in its program folder.
   enum class Start {
     kFirst,                // no other copy runs here: this one goes on
-    kOtherBroughtForward,  // another copy runs here and has brought its window forward
-    kOtherWithoutWindow,   // another copy runs here without a window (the service)
+    kOtherBroughtForward,  // this user's copy runs here and has brought its window forward
+    kOtherWithoutWindow,   // this user's copy runs here without a window (the service's user)
+    kOtherCopy,            // a copy of another user runs here, or one that does not answer
   };
 
   explicit FolderCopy(const std::string& programDirectory);
 
-  // Asks the copy already running in the folder to come forward, or becomes the folder's running
-  // copy. A folder that cannot hold the socket (not writable, or a path too long for a socket)
-  // gives kFirst: the program then runs without this guard. Two starts within the same few
-  // milliseconds may both become first.
+  // Claims the folder, or asks the copy that holds it to come forward. A folder that cannot be
+  // opened gives kFirst: the program then runs without this guard. The answer of a running copy
+  // counts only when it comes from this user's process that holds the folder, so that nobody can
+  // stop the starts of others with a socket of their own.
   Start Claim();
+  // Who holds the folder, for telling the user of a start that ends.
+  std::optional<ClaimHolder> Holder() const { return claim_.Holder(); }
   // What the first copy does when a later start asks: bring its window forward and say true, or
   // say false when it has no window.
   void SetBringForwardHandler(std::function<bool()> bringForward);
@@ -33,6 +39,7 @@ class FolderCopy {
   std::optional<Start> AskRunningCopy();
   void Answer();
 
+  FolderClaim claim_;
   QString socketPath_;
   QLocalServer server_;
   std::function<bool()> bringForward_;

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "harness/built_programs.h"
 #include "harness/unprivileged.h"
 
 namespace gpsclock::e2e {
@@ -20,14 +19,14 @@ constexpr char kProgramFolder[] = "program";
 
 }  // namespace
 
-ProgramFolder::ProgramFolder() {
+ProgramFolder::ProgramFolder(const std::string& program) {
   char root[] = "/tmp/gpsclock-e2e-XXXXXX";
   root_ = mkdtemp(root) != nullptr ? root : "";
   namespace fs = std::filesystem;
   fs::create_directory(root_ + "/" + kProgramFolder);
   fs::create_directory(TestFile(kRuntimeFolder));
   fs::permissions(TestFile(kRuntimeFolder), fs::perms::owner_all);
-  fs::copy_file(kBuiltProgram, Path("gpsclock"));
+  fs::copy_file(program, Path("gpsclock"));
   fs::copy_file(kBuiltClockLibrary, FakeClockLibrary());
   for (const auto& entry : fs::recursive_directory_iterator(root_)) {
     GiveToProgramUser(entry.path());

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "harness/built_programs.h"
+
 namespace gpsclock::e2e {
 
 class ProgramFolder {
@@ -12,7 +14,9 @@ class ProgramFolder {
   // The program's XDG_RUNTIME_DIR, a test file.
   static constexpr char kRuntimeFolder[] = "runtime";
 
-  ProgramFolder();
+  // `program` is copied in as gpsclock: build/gpsclock, or for a benchmark another build of it or
+  // a stand-in that runs the same way.
+  explicit ProgramFolder(const std::string& program = kBuiltProgram);
   // Removes everything.
   ~ProgramFolder();
   ProgramFolder(const ProgramFolder&) = delete;

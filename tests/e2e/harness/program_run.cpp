@@ -10,16 +10,20 @@
 namespace gpsclock::e2e {
 namespace {
 
-constexpr char kClockRecord[] = "clock.record";
 constexpr char kClockControl[] = "clock.control";
 
+std::string ClockRecordOf(const std::string& outputName) {
+  return outputName + ".clock";
+}
+
 // The fake clock is preloaded by env, after setpriv: setpriv itself must run without it.
-std::vector<std::string> ProgramArguments(const ProgramFolder& folder, const FakeClock& clock) {
-  std::vector<std::string> arguments = UnprivilegedPrefix();
+std::vector<std::string> ProgramArguments(const ProgramFolder& folder, const FakeClock& clock,
+                                          const std::string& outputName, uid_t user) {
+  std::vector<std::string> arguments = UnprivilegedPrefix(user);
   const std::vector<std::string> fakeClock{
       "env",
       "LD_PRELOAD=" + folder.FakeClockLibrary(),
-      "FAKE_CLOCK_RECORD=" + folder.TestFile(kClockRecord),
+      "FAKE_CLOCK_RECORD=" + folder.TestFile(ClockRecordOf(outputName)),
       "FAKE_CLOCK_CONTROL=" + folder.TestFile(kClockControl),
       "FAKE_CLOCK_OFFSET_NS=" + std::to_string(clock.offsetNs),
       std::string("FAKE_CLOCK_SET_RESULT=") + (clock.setSucceeds ? "ok" : "eperm"),
@@ -52,19 +56,21 @@ std::vector<std::string> ProgramEnvironment(const ProgramFolder& folder, const F
 }  // namespace
 
 ProgramRun::ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
-                       const std::optional<std::string>& display, const std::string& outputName)
+                       const std::optional<std::string>& display, const std::string& outputName,
+                       uid_t user)
     : folder_(folder),
       outputName_(outputName),
       startedAt_(std::chrono::steady_clock::now()),
-      process_(ProgramArguments(folder, clock), ProgramEnvironment(folder, clock, display),
-               folder.TestFile(outputName + ".out"), folder.TestFile(outputName + ".err")) {}
+      process_(ProgramArguments(folder, clock, outputName, user),
+               ProgramEnvironment(folder, clock, display), folder.TestFile(outputName + ".out"),
+               folder.TestFile(outputName + ".err")) {}
 
 void ProgramRun::SetClockSetResult(bool succeeds) const {
   folder_.Write(folder_.TestFile(kClockControl), succeeds ? "ok\n" : "eperm\n");
 }
 
 ClockRecord ProgramRun::Record() const {
-  return ReadClockRecord(folder_.TestFile(kClockRecord));
+  return ReadClockRecord(folder_.TestFile(ClockRecordOf(outputName_)));
 }
 
 std::string ProgramRun::TrackingLog() const {

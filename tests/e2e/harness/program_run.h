@@ -10,6 +10,7 @@
 #include "harness/child_process.h"
 #include "harness/clock_record.h"
 #include "harness/program_folder.h"
+#include "harness/unprivileged.h"
 
 namespace gpsclock::e2e {
 
@@ -22,10 +23,11 @@ struct FakeClock {
 class ProgramRun {
  public:
   // Without a display (offscreen) unless `display` names an X display such as ":3". The program's
-  // output goes to the test files <outputName>.out and <outputName>.err.
+  // output goes to the test files <outputName>.out and <outputName>.err, its fake clock's record
+  // to <outputName>.clock.
   ProgramRun(const ProgramFolder& folder, const FakeClock& clock,
              const std::optional<std::string>& display = {},
-             const std::string& outputName = "program");
+             const std::string& outputName = "program", uid_t user = ProgramUser());
 
   ChildProcess& Process() { return process_; }
   // When the program was started, for timing its start-up.

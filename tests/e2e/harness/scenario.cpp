@@ -3,6 +3,7 @@
 #include "harness/scenario.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace gpsclock::e2e {
@@ -29,13 +30,18 @@ std::vector<std::string> SimulatorOptions(const ClockPlan& plan,
 }  // namespace
 
 ScenarioRun::ScenarioRun(const Scenario& scenario)
-    : display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
+    : folder_(scenario.program),
+      display_(scenario.onDisplay ? std::optional<XDisplay>(std::in_place, folder_.TestFile(""))
                                   : std::nullopt),
       plan_(PlanClocks(scenario.gpsSeconds, scenario.pcAheadSeconds)),
       fakeClock_{plan_.pcOffsetNs, scenario.setSucceeds, scenario.timeZone} {
   Prepare(folder_, scenario);
-  devices_.push_back(std::make_unique<SimulatorRun>(
-      folder_, SimulatorOptions(plan_, scenario.simulatorOptions), 1, scenario.timeZone));
+  if (scenario.deviceAtStart) {
+    devices_.push_back(std::make_unique<SimulatorRun>(
+        folder_, SimulatorOptions(plan_, scenario.simulatorOptions), 1, scenario.timeZone));
+  } else {
+    std::filesystem::create_symlink(folder_.TestFile("no-device"), folder_.Path("COM1"));
+  }
   if (scenario.programStartsAtOnce) StartProgram();
 }
 
@@ -43,7 +49,7 @@ bool ScenarioRun::StartProgram() {
   if (program_) return true;
   if (display_ && !display_->Name()) {
     startProblem_ = "Xvfb did not start";
-  } else if (!Simulator().Linked()) {
+  } else if (!devices_.empty() && !Simulator().Linked()) {
     startProblem_ = "the simulator made no COM1 link: " + Simulator().Messages();
   } else {
     program_.emplace(folder_, fakeClock_, display_ ? display_->Name() : std::nullopt);

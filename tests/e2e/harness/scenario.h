@@ -29,6 +29,9 @@ struct Scenario {
   std::vector<std::string> simulatorOptions;  // with --frames or --duration, so that the run ends
   // False when the test first prepares the port or the folder, then calls StartProgram().
   bool programStartsAtOnce = true;
+  // False for a COM1 that leads to no device until the test plugs one in.
+  bool deviceAtStart = true;
+  std::string program = kBuiltProgram;  // see ProgramFolder
 };
 
 struct ScenarioOutcome {
@@ -53,6 +56,8 @@ class ScenarioRun {
   // What kept the program from being started.
   const std::string& StartProblem() const { return startProblem_; }
   const ProgramFolder& Folder() const { return folder_; }
+  // The fake PC clock the program runs with, for another program started in the same folder.
+  const FakeClock& PcClock() const { return fakeClock_; }
   // The program's X display, for a scenario on a display.
   std::string DisplayName() const { return display_ ? display_->Name().value_or("") : ""; }
   // The device plugged in last.

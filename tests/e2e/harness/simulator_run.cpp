@@ -20,6 +20,14 @@ constexpr std::chrono::milliseconds kLastFrameRead{500};
 
 }  // namespace
 
+std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
+  const SentFrame* last = &frames.front();
+  for (const SentFrame& frame : frames) {
+    if (frame.startByteMonotonicNs <= monotonicNs) last = &frame;
+  }
+  return last->second * kNanosecondsPerSecond + monotonicNs - last->startByteMonotonicNs;
+}
+
 SimulatorRun::SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,
                            int device, const std::string& timeZone)
     : folder_(folder), device_(device) {

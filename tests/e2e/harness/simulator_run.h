@@ -22,6 +22,10 @@ struct SentFrame {
   std::string faults;  // "-" when none
 };
 
+// The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second, so it
+// is the time of the start byte sent last before it and what passed since.
+std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
+
 class SimulatorRun {
  public:
   // Starts the simulator with `options` besides the link and the log, its frames in the local

@@ -8,6 +8,8 @@ namespace gpsclock::e2e {
 namespace {
 
 constexpr uid_t kNobody = 65534;
+// A number no account of the machine has, beside nobody's.
+constexpr uid_t kAnotherUser = 65533;
 constexpr gid_t kNogroup = 65534;
 
 bool TestsRunAsRoot() {
@@ -23,10 +25,15 @@ gid_t ProgramGroup() {
   return TestsRunAsRoot() ? kNogroup : getegid();
 }
 
-std::vector<std::string> UnprivilegedPrefix() {
+std::optional<uid_t> AnotherProgramUser() {
+  if (!TestsRunAsRoot()) return {};
+  return kAnotherUser;
+}
+
+std::vector<std::string> UnprivilegedPrefix(uid_t user) {
   if (!TestsRunAsRoot()) return {};
   return {"setpriv",
-          "--reuid=" + std::to_string(kNobody),
+          "--reuid=" + std::to_string(user),
           "--regid=" + std::to_string(kNogroup),
           "--clear-groups",
           "--inh-caps=-all",
