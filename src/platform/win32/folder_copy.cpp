@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 
 namespace gpsclock {
 namespace {
@@ -84,14 +85,7 @@ void FolderCopy::SetBringForwardHandler(std::function<bool()> bringForward) {
 }
 
 bool FolderCopy::Listen() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &FolderCopy::Procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kClassName;
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    return false;
-  }
+  if (!RegisterWindowClass(kClassName, &FolderCopy::Procedure)) return false;
   window_ = CreateWindowExW(0, kClassName, name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;

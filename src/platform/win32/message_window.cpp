@@ -1,6 +1,8 @@
 // One window class for every message window of the process, registered with the first of them.
 #include "platform/win32/message_window.h"
 
+#include "platform/win32/window_class.h"
+
 namespace gpsclock {
 namespace {
 
@@ -8,17 +10,8 @@ constexpr wchar_t kClassName[] = L"gpsclock.MessageWindow";
 
 }  // namespace
 
-bool MessageWindow::RegisterWindowClass() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &MessageWindow::Procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 std::unique_ptr<MessageWindow> MessageWindow::Create(Handler handler) {
-  static const bool registered = RegisterWindowClass();
+  static const bool registered = RegisterWindowClass(kClassName, &MessageWindow::Procedure);
   if (!registered) return nullptr;
   std::unique_ptr<MessageWindow> window(new MessageWindow(std::move(handler)));
   if (CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,

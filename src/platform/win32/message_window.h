@@ -24,7 +24,6 @@ class MessageWindow {
 
  private:
   explicit MessageWindow(Handler handler) : handler_(std::move(handler)) {}
-  static bool RegisterWindowClass();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   Handler handler_;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 
 namespace gpsclock {
 namespace {
@@ -17,12 +18,7 @@ constexpr wchar_t kClassName[] = L"gpsclock.TrayIcon";
 
 Win32NotificationIcon::Win32NotificationIcon(HICON icon)
     : icon_(icon), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &Win32NotificationIcon::Procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kClassName;
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
+  if (!RegisterWindowClass(kClassName, &Win32NotificationIcon::Procedure)) return;
   // A top-level window, never shown: a message-only window would not hear the broadcast.
   window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);

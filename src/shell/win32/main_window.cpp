@@ -1,20 +1,14 @@
 // Form1 is built from its design; after that the core's model alone decides what it shows.
 #include "shell/win32/main_window.h"
 
+#include "platform/win32/window_class.h"
 #include "shell/win32/settings_window.h"
 
 namespace gpsclock {
 namespace {
 
 HWND CreateMainWindow(WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kMainWindowClass;
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+  if (!RegisterWindowClass(kMainWindowClass, procedure, GetSysColorBrush(COLOR_BTNFACE))) {
     return nullptr;
   }
   return CreateWindowExW(0, kMainWindowClass, L"", WindowStyle(kMainWindowDesign), 0, 0, 0, 0,
