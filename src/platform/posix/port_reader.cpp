@@ -31,19 +31,19 @@ std::int32_t DriverHolds(int descriptor) {
   return ioctl(descriptor, FIONREAD, &count) == 0 ? count : 0;
 }
 
+// A read that returns nothing is a tenth of a second of silence, or a hung-up terminal (the
+// adapter pulled out, the pseudo-terminal's other side closed), which reads as end of file at once.
+bool HungUp(int port) {
+  pollfd wait{port, POLLIN, 0};
+  return poll(&wait, 1, 0) < 0 || (wait.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 }  // namespace
 
-void ReadPort(int port, int wake, std::shared_ptr<BatchInbox> inbox) {
+// The thread waits in read() itself: the stamp follows the kernel's wake-up with nothing between.
+void ReadPort(int port, const std::atomic<bool>& closing, std::shared_ptr<BatchInbox> inbox) {
   std::array<char, kReadSize> buffer{};
-  std::array<pollfd, 2> waits = {{{port, POLLIN, 0}, {wake, POLLIN, 0}}};
-  for (;;) {
-    // A port that can no longer be waited on is as good as gone.
-    if (poll(waits.data(), waits.size(), -1) < 0) {
-      if (errno == EINTR) continue;
-      break;
-    }
-    if (waits[1].revents != 0) return;
-    if (waits[0].revents == 0) continue;
+  while (!closing.load()) {
     const ssize_t count = read(port, buffer.data(), buffer.size());
     const std::int64_t realtimeNs = ReadClockNs(CLOCK_REALTIME);
     const std::int64_t monotonicNs = ReadClockNs(CLOCK_MONOTONIC);
@@ -53,11 +53,11 @@ void ReadPort(int port, int wake, std::shared_ptr<BatchInbox> inbox) {
       continue;
     }
     if (count < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-    // End of file is a hung-up terminal (the adapter pulled out, the pseudo-terminal's other side
-    // closed); EIO or ENXIO a device that is gone. Either way nothing more will come.
-    break;
+    if (count == 0 && !HungUp(port)) continue;
+    // EIO or ENXIO is a device that is gone: nothing more will come.
+    if (!closing.load()) inbox->PushPortLost();
+    return;
   }
-  inbox->PushPortLost();
 }
 
 }  // namespace gpsclock

@@ -71,8 +71,10 @@ bool ApplyLineSettings(int descriptor, const LineSettings& settings) {
                   (settings.stopBits == 2 ? CSTOPB : 0) | ParityFlags(settings.parity);
   // With parity on, a character that fails it reads as a NUL, never as a start byte.
   if (settings.parity != Parity::kNone) line.c_iflag |= INPCK;
-  line.c_cc[VMIN] = 1;
-  line.c_cc[VTIME] = 0;
+  // A read returns at the first byte, or after a tenth of a second of silence, when the reader
+  // thread looks whether the port is being closed.
+  line.c_cc[VMIN] = 0;
+  line.c_cc[VTIME] = 1;
   return cfsetispeed(&line, *speed) == 0 && cfsetospeed(&line, *speed) == 0 &&
          tcsetattr(descriptor, TCSANOW, &line) == 0;
 }

@@ -3,13 +3,13 @@
 #include "platform/posix/termios_serial_layer.h"
 
 #include <fcntl.h>
-#include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <functional>
 #include <system_error>
 
 #include "platform/posix/low_latency.h"
@@ -84,35 +84,32 @@ bool TermiosSerialLayer::Open() {
   }
   // Without low latency the port still works, only the start byte may arrive a little later.
   lowLatency_ = RequestLowLatency(port);
-  const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-  if (wake < 0) {
+  // The reader thread waits in read() itself.
+  const int flags = fcntl(port, F_GETFL);
+  if (flags < 0 || fcntl(port, F_SETFL, flags & ~O_NONBLOCK) != 0) {
     ReleasePort(port);
     return false;
   }
+  closing_.store(false);
   try {
-    reader_ = std::thread(ReadPort, port, wake, delivery_.StartPort());
+    reader_ = std::thread(ReadPort, port, std::cref(closing_), delivery_.StartPort());
   } catch (const std::system_error&) {
     delivery_.StopPort();
-    close(wake);
     ReleasePort(port);
     return false;
   }
   port_ = port;
-  wake_ = wake;
   return true;
 }
 
-// The reader thread is woken and ended before its descriptor closes, so it never reads a closed
-// (or reused) descriptor. A write to an eventfd only fails when its counter would overflow.
+// The reader thread ends, at its next read that returns (a tenth of a second at the most), before
+// its descriptor closes, so it never reads a closed (or reused) descriptor.
 void TermiosSerialLayer::Close() {
   if (!IsOpen()) return;
   delivery_.StopPort();
-  const std::uint64_t one = 1;
-  [[maybe_unused]] const ssize_t written = write(wake_, &one, sizeof one);
+  closing_.store(true);
   reader_.join();
-  close(wake_);
   ReleasePort(port_);
-  wake_ = -1;
   port_ = -1;
 }
 

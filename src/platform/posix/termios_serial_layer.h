@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <atomic>
 #include <thread>
 
 #include "platform/line_settings.h"
@@ -45,9 +46,9 @@ class TermiosSerialLayer : public SerialLayer {
   std::int16_t portNumber_ = 1;
   bool lowLatency_ = false;
   ReceivedByteDelivery delivery_;
-  // Of the open port: the device, the wake-up that ends its reader thread, the thread.
+  // Of the open port: the device, what ends its reader thread, the thread.
   int port_ = -1;
-  int wake_ = -1;
+  std::atomic<bool> closing_ = false;
   std::thread reader_;
 };
 
