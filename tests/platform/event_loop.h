@@ -1,4 +1,4 @@
-// Running Qt's event loop in a test until something has happened.
+// Running the platform's event loop in a test until something has happened.
 #pragma once
 
 #include <functional>

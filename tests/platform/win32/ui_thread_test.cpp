@@ -2,25 +2,15 @@
 // own: the countdown that an enable keeps, the one-shot tick, tasks handed over by another thread.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <thread>
 #include <vector>
 
+#include "event_loop.h"
 #include "platform/win32/ui_thread_tasks.h"
 #include "platform/win32/win32_ui_timer.h"
 
 namespace gpsclock {
 namespace {
-
-// Runs the thread's message loop until `done` holds; false when it does not within 5 s.
-bool RunMessagesUntil(const std::function<bool()>& done) {
-  for (const ULONGLONG deadline = GetTickCount64() + 5000; !done();) {
-    if (GetTickCount64() > deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-  }
-  return true;
-}
 
 // Enabled far more often than its period, a timer that restarted its countdown would never tick;
 // the receive blink, which disables itself in its tick, ticks once.
@@ -36,7 +26,7 @@ TEST(Win32UiTimerTest, EnablingKeepsARunningCountdownAndADisabledTimerTicksNoMor
     ++blinks;
     blink->Disable();
   });
-  EXPECT_TRUE(RunMessagesUntil([&] { return ticks >= 2; }));
+  EXPECT_TRUE(RunEventsUntil([&] { return ticks >= 2; }));
   EXPECT_EQ(blinks, 1);
 }
 
@@ -53,7 +43,7 @@ TEST(UiThreadTasksTest, TasksPostedByAnotherThreadRunOnThisThreadInOrder) {
       }));
     }
   });
-  const bool allRan = RunMessagesUntil([&] { return ran.size() == 100; });
+  const bool allRan = RunEventsUntil([&] { return ran.size() == 100; });
   reader.join();
   ASSERT_TRUE(allRan);
   EXPECT_TRUE(allOnUiThread);
