@@ -1,19 +1,7 @@
-// The core calls afterEvent at the end of every event; both windows redraw what changed.
+// The thread's messages, with an open dialog's keys taken by that dialog.
 #include "shell/win32/desktop_shell.h"
 
 namespace gpsclock {
-
-DesktopShell::DesktopShell(Program& program, NotificationIcon& trayIcon)
-    : program_(program), form2_(program), form1_(program, trayIcon, form2_) {
-  program_.afterEvent = [this] {
-    form1_.Redraw();
-    form2_.Redraw();
-  };
-}
-
-DesktopShell::~DesktopShell() {
-  program_.afterEvent = {};
-}
 
 void DesktopShell::Dispatch(MSG& message) {
   if (form2_.TakeDialogMessage(message)) return;
