@@ -2,9 +2,9 @@
 // link <program directory>/COMn leads to when the user made one, else /dev/ttyS(n-1).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
-#include <atomic>
 #include <thread>
 
 #include "platform/line_settings.h"
