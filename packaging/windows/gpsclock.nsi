@@ -52,6 +52,19 @@ VIAddVersionKey /LANG=2052 LegalCopyright "Copyright 2026 Zelvaro"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE SimpChinese
 
+; Runs operators-group.exe with COMMAND (add or remove) on the program folder; when a step of it
+; fails, the exit code says so and MESSAGE tells the user.
+!macro OperatorsGroup COMMAND MESSAGE
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\operators-group.exe" "${OPERATORS_GROUP}"
+  nsExec::ExecToLog '"$PLUGINSDIR\operators-group.exe" ${COMMAND} "$INSTDIR"'
+  Pop $0
+  ${If} $0 != 0
+    SetErrorLevel ${EXIT_WITHOUT_OPERATORS}
+    MessageBox MB_OK|MB_ICONEXCLAMATION "${MESSAGE}" /SD IDOK
+  ${EndIf}
+!macroend
+
 Section "${TITLE}" SectionProgram
   SectionIn RO
   SetOutPath "$INSTDIR"
@@ -96,14 +109,7 @@ Section "${TITLE}" SectionProgram
 
   ; Last, when every file is in place: the folder kept to administrators, the group made and given
   ; the right to change the system time, and the two files opened to it.
-  InitPluginsDir
-  File "/oname=$PLUGINSDIR\operators-group.exe" "${OPERATORS_GROUP}"
-  nsExec::ExecToLog '"$PLUGINSDIR\operators-group.exe" add "$INSTDIR"'
-  Pop $0
-  ${If} $0 != 0
-    SetErrorLevel ${EXIT_WITHOUT_OPERATORS}
-    MessageBox MB_OK|MB_ICONEXCLAMATION "程序已安装，但未能建立操作员组“${GROUP}”或授予其“更改系统时间”的权利（见详细信息）。$\r$\n组员以外的用户不能设置系统时间。" /SD IDOK
-  ${EndIf}
+  !insertmacro OperatorsGroup add "程序已安装，但未能建立操作员组“${GROUP}”或授予其“更改系统时间”的权利（见详细信息）。$\r$\n组员以外的用户不能设置系统时间。"
 SectionEnd
 
 Section /o "登录时启动" SectionAutostart
@@ -122,14 +128,7 @@ FunctionEnd
 
 ; config.cfg and the tracking log are the operators' and stay, and with them the folder.
 Section Uninstall
-  InitPluginsDir
-  File "/oname=$PLUGINSDIR\operators-group.exe" "${OPERATORS_GROUP}"
-  nsExec::ExecToLog '"$PLUGINSDIR\operators-group.exe" remove "$INSTDIR"'
-  Pop $0
-  ${If} $0 != 0
-    SetErrorLevel ${EXIT_WITHOUT_OPERATORS}
-    MessageBox MB_OK|MB_ICONEXCLAMATION "未能删除操作员组“${GROUP}”或其权利（见详细信息）。" /SD IDOK
-  ${EndIf}
+  !insertmacro OperatorsGroup remove "未能删除操作员组“${GROUP}”或其权利（见详细信息）。"
   Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$SMSTARTUP\${TITLE}.lnk"
   Delete "$INSTDIR\gpsclock.exe"

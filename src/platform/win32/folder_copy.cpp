@@ -6,12 +6,10 @@
 #include <cstdio>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/window_class.h"
 
 namespace gpsclock {
 namespace {
 
-constexpr wchar_t kClassName[] = L"gpsclock.FolderCopy";
 constexpr UINT kBringForward = WM_APP + 1;
 // A running copy answers from its message loop at once; one that takes longer hangs, or is still
 // starting and has no window to bring forward yet.
@@ -60,8 +58,10 @@ std::wstring FolderName(const std::wstring& path) {
 FolderCopy::FolderCopy(const std::string& programDirectory)
     : name_(FolderName(FolderPath(programDirectory))) {}
 
+// The window goes before the mutex is let go: a start that then takes the folder finds no window
+// of this copy.
 FolderCopy::~FolderCopy() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  window_.reset();
   if (owner_) ReleaseMutex(mutex_);
   if (mutex_ != nullptr) CloseHandle(mutex_);
 }
@@ -85,19 +85,21 @@ void FolderCopy::SetBringForwardHandler(std::function<bool()> bringForward) {
 }
 
 bool FolderCopy::Listen() {
-  if (!RegisterWindowClass(kClassName, &FolderCopy::Procedure)) return false;
-  window_ = CreateWindowExW(0, kClassName, name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  if (window_ == nullptr) return false;
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = MessageWindow::Create(
+      [this](UINT message) {
+        return LRESULT{message == kBringForward && bringForward_ && bringForward_() ? 1 : 0};
+      },
+      name_.c_str());
+  if (!window_) return false;
   // A copy started elevated still hears a later start that is not.
-  return ChangeWindowMessageFilterEx(window_, kBringForward, MSGFLT_ALLOW, nullptr) != FALSE;
+  return ChangeWindowMessageFilterEx(window_->Handle(), kBringForward, MSGFLT_ALLOW, nullptr) !=
+         FALSE;
 }
 
 FolderCopy::Start FolderCopy::AskRunningCopy() const {
   HWND running = nullptr;
   for (int tries = 0; running == nullptr && tries < kSearchTries; ++tries) {
-    running = FindWindowExW(HWND_MESSAGE, nullptr, kClassName, name_.c_str());
+    running = FindWindowExW(HWND_MESSAGE, nullptr, MessageWindow::kClassName, name_.c_str());
     if (running == nullptr) Sleep(kSearchPauseMs);
   }
   if (running == nullptr) return Start::kOtherNotReached;
@@ -112,14 +114,6 @@ FolderCopy::Start FolderCopy::AskRunningCopy() const {
     return Start::kOtherNotReached;
   }
   return Start::kOtherBroughtForward;
-}
-
-LRESULT CALLBACK FolderCopy::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* copy = reinterpret_cast<FolderCopy*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (copy != nullptr && message == kBringForward) {
-    return copy->bringForward_ && copy->bringForward_() ? 1 : 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace gpsclock

@@ -7,7 +7,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "platform/win32/message_window.h"
 
 namespace gpsclock {
 
@@ -33,14 +36,13 @@ class FolderCopy {
   void SetBringForwardHandler(std::function<bool()> bringForward);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool Listen();
   Start AskRunningCopy() const;
 
   std::wstring name_;
   HANDLE mutex_ = nullptr;
   bool owner_ = false;
-  HWND window_ = nullptr;
+  std::unique_ptr<MessageWindow> window_;
   std::function<bool()> bringForward_;
 };
 

@@ -4,17 +4,12 @@
 #include "platform/win32/window_class.h"
 
 namespace gpsclock {
-namespace {
 
-constexpr wchar_t kClassName[] = L"gpsclock.MessageWindow";
-
-}  // namespace
-
-std::unique_ptr<MessageWindow> MessageWindow::Create(Handler handler) {
+std::unique_ptr<MessageWindow> MessageWindow::Create(Handler handler, const wchar_t* title) {
   static const bool registered = RegisterWindowClass(kClassName, &MessageWindow::Procedure);
   if (!registered) return nullptr;
   std::unique_ptr<MessageWindow> window(new MessageWindow(std::move(handler)));
-  if (CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  if (CreateWindowExW(0, kClassName, title, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                       GetModuleHandleW(nullptr), window.get()) == nullptr) {
     return nullptr;
   }
@@ -36,8 +31,7 @@ LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wPar
   }
   auto* owner = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (owner != nullptr && (message == WM_TIMER || message >= WM_APP)) {
-    owner->handler_(message);
-    return 0;
+    return owner->handler_(message);
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

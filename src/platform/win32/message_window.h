@@ -1,5 +1,5 @@
 // A message-only window on the thread that creates it: the user-interface thread's mailbox for
-// timer ticks and for work that other threads hand over.
+// timer ticks, for work that other threads hand over and for what another process asks.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +11,15 @@ namespace gpsclock {
 
 class MessageWindow {
  public:
-  // Gets the window's WM_TIMER messages and those from WM_APP up.
-  using Handler = std::function<void(UINT message)>;
+  // Gets the window's WM_TIMER messages and those from WM_APP up, and gives the message's answer.
+  using Handler = std::function<LRESULT(UINT message)>;
+
+  // The class of every message window of the program: another process finds one by it and the
+  // window's title.
+  static constexpr wchar_t kClassName[] = L"gpsclock.MessageWindow";
 
   // Nothing when Windows refuses the window.
-  static std::unique_ptr<MessageWindow> Create(Handler handler);
+  static std::unique_ptr<MessageWindow> Create(Handler handler, const wchar_t* title = L"");
   ~MessageWindow();
   MessageWindow(const MessageWindow&) = delete;
   MessageWindow& operator=(const MessageWindow&) = delete;

@@ -13,6 +13,7 @@ std::unique_ptr<UiThreadTasks> UiThreadTasks::Create() {
   std::unique_ptr<UiThreadTasks> tasks(new UiThreadTasks);
   tasks->window_ = MessageWindow::Create([raw = tasks.get()](UINT message) {
     if (message == kRunPostedTasks) raw->RunPosted();
+    return LRESULT{0};
   });
   if (!tasks->window_) return nullptr;
   return tasks;

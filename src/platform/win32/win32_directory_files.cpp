@@ -14,6 +14,8 @@
 namespace gpsclock {
 namespace {
 
+// WriteFile counts in a DWORD: longer bytes go in parts. A read never asks for more than
+// kReadLimitBytes.
 constexpr DWORD kChunkBytes = 1 << 16;
 
 // Closes the handle when it goes; Close() reports the close's own failure.
@@ -49,8 +51,7 @@ std::optional<std::string> ReadStart(HANDLE file) {
   std::size_t filled = 0;
   while (filled < bytes.size()) {
     DWORD count = 0;
-    const DWORD wanted =
-        static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled, kChunkBytes));
+    const auto wanted = static_cast<DWORD>(bytes.size() - filled);
     if (!ReadFile(file, bytes.data() + filled, wanted, &count, nullptr)) return {};
     if (count == 0) break;
     filled += count;

@@ -32,9 +32,11 @@ Win32NotificationIcon::~Win32NotificationIcon() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
+// A tip set while the icon was away (or Explorer started again) comes back with it.
 bool Win32NotificationIcon::Add() {
   if (window_ == nullptr) return false;
   shown_ = Notify(NIM_ADD, NIF_ICON | NIF_MESSAGE);
+  if (shown_ && !tip_.empty()) Notify(NIM_MODIFY, NIF_TIP);
   return shown_;
 }
 
@@ -97,7 +99,6 @@ LRESULT CALLBACK Win32NotificationIcon::Procedure(HWND window, UINT message, WPA
   // Explorer started again with an empty notification area.
   if (icon != nullptr && message == icon->taskbarCreated_ && icon->shown_) {
     icon->Add();
-    if (!icon->tip_.empty()) icon->Notify(NIM_MODIFY, NIF_TIP);
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);

@@ -13,6 +13,7 @@ std::unique_ptr<Win32UiTimer> Win32UiTimer::Create(int intervalMs, bool enabled)
   std::unique_ptr<Win32UiTimer> timer(new Win32UiTimer(intervalMs));
   timer->window_ = MessageWindow::Create([raw = timer.get()](UINT message) {
     if (message == WM_TIMER) raw->Tick();
+    return LRESULT{0};
   });
   if (!timer->window_) return nullptr;
   if (enabled) timer->Start();

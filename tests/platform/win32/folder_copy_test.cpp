@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "event_loop.h"
 #include "platform/win32/folder_copy.h"
 #include "temp_directory.h"
 
@@ -40,13 +41,9 @@ TEST(FolderCopyTest, ALaterStartInTheSameFolderBringsTheRunningCopyForward) {
     elsewhere = FolderCopy(other.Path()).Claim();
     done = true;
   });
-  while (!done) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-      DispatchMessageW(&message);
-    }
-  }
+  const bool ended = RunEventsUntil([&done] { return done.load(); });
   later.join();
+  ASSERT_TRUE(ended);
   EXPECT_EQ(same, Start::kOtherBroughtForward);
   EXPECT_EQ(broughtForward, 1);
   EXPECT_EQ(elsewhere, Start::kFirst);
