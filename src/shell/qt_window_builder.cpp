@@ -119,9 +119,8 @@ std::vector<QWidget*> CreateElements(QWidget& client, const WindowDesign& design
     QWidget* widget = CreateElement(element, container);
     widget->setObjectName(QString::fromUtf8(element.name));
     widget->setGeometry(ToQRect(TwipsToPixels(element.place)));
-    // The window's font, not the frame's: a frame's own font does not pass to what it holds.
-    const int pointSize = element.pointSize != kWindowFont ? element.pointSize : design.pointSize;
-    if (pointSize != kDefaultFont) widget->setFont(SongFont(pointSize));
+    // Set on every widget: a frame's own font would otherwise pass to what it holds.
+    widget->setFont(SongFont(PointSizeOf(design, element)));
     ApplyColours(*widget, element);
     widgets.push_back(widget);
   }

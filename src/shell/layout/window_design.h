@@ -142,5 +142,8 @@ bool TakesFocus(ElementKind kind);
 std::vector<int> TabOrder(const WindowDesign& design);
 // Whether a menu item heads a submenu rather than giving a command.
 bool HeadsSubmenu(const WindowDesign& design, int item);
+// The 宋体 point size an element shows its text in: its own, else its window's (never its
+// frame's), else the desktop's dialog font.
+int PointSizeOf(const WindowDesign& design, const ElementDesign& element);
 
 }  // namespace gpsclock

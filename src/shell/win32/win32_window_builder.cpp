@@ -199,10 +199,9 @@ void Win32Controls::LayOut() {
       place.left += frame.left;
       place.top += frame.top;
     }
-    const int windowFont = design_.pointSize != kDefaultFont ? design_.pointSize : kDialogPointSize;
-    const int pointSize = element.pointSize != kWindowFont ? element.pointSize : windowFont;
     HWND control = controls_[i];
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(pointSize)), FALSE);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontOf(PointSizeOf(design_, element))), FALSE);
     int height = place.height;
     if (IsList(element.kind)) {
       // A closed combo is as high as its selection field and borders; the height it is given
