@@ -38,7 +38,6 @@ class Win32Controls {
   Win32Controls& operator=(const Win32Controls&) = delete;
 
   HWND At(int index) const { return controls_[static_cast<std::size_t>(index)]; }
-  UINT Dpi() const { return dpi_; }
   // The colours an element is drawn in from now on; a round indicator's fill is its background.
   void SetColours(int index, std::optional<Colour> foreground, std::optional<Colour> background);
   void SetMenuCaption(int item, std::string_view caption);
