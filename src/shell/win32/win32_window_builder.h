@@ -63,6 +63,13 @@ class Win32Controls {
   void CreateMenuBar();
   void OrderForTheFocus();
   void LayOut();
+  // Twips at the window's density.
+  int Pixels(int twips) const;
+  PixelRect Pixels(const TwipsRect& twips) const;
+  SIZE ClientSize() const;
+  // The window's rectangle around its client area, whose top left is 0, 0: the frame's left and
+  // top are negative.
+  RECT WindowAroundClient() const;
   // The client area's size at this density, with the window's top left at `topLeft`.
   void FitWindow(POINT topLeft);
   void PlaceWindow();
