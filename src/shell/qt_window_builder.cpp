@@ -90,8 +90,7 @@ void ApplyColours(QWidget& widget, const ElementDesign& design) {
     palette.setColor(QPalette::Text, ToQColor(*design.foreground));
   }
   if (design.background) {
-    const bool list =
-        design.kind == ElementKind::kList || design.kind == ElementKind::kEditableList;
+    const bool list = IsList(design.kind);
     palette.setColor(list ? QPalette::Base : QPalette::Window, ToQColor(*design.background));
     widget.setAutoFillBackground(!list);
   }

@@ -1,5 +1,5 @@
-// The rules every builder shares: which elements take the focus, in which order, which menu
-// items head a submenu, and which font each element shows.
+// The rules every builder shares: which elements take the focus and in which order, which are
+// lists, which menu items head a submenu, and which font each element shows.
 #include "shell/layout/window_design.h"
 
 #include <algorithm>
@@ -23,6 +23,10 @@ bool TakesFocus(ElementKind kind) {
       return false;
   }
   return false;
+}
+
+bool IsList(ElementKind kind) {
+  return kind == ElementKind::kList || kind == ElementKind::kEditableList;
 }
 
 std::vector<int> TabOrder(const WindowDesign& design) {

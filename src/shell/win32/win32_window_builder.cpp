@@ -50,10 +50,6 @@ ControlClass ClassOf(ElementKind kind) {
   return {L"STATIC", 0};
 }
 
-bool IsList(ElementKind kind) {
-  return kind == ElementKind::kList || kind == ElementKind::kEditableList;
-}
-
 std::size_t EntriesOf(const WindowDesign& design, int element) {
   for (const ListDesign& list : design.lists) {
     if (list.list == element) return list.entries.size();
