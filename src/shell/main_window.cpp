@@ -94,10 +94,9 @@ void MainWindow::BindElements() {
 }
 
 void MainWindow::HideToTray() {
-  TrayIcon& record = trayIconData_;
   // Without a notification area a hidden window could never be brought back, so it stays shown.
-  if (!AddToTray(trayIcon_, record)) return;
-  SetTrayTip(trayIcon_, record, kTrayTip);
+  if (!AddToTray(trayIcon_, trayIconData_)) return;
+  SetTrayTip(trayIcon_, trayIconData_, kTrayTip);
   hide();
 }
 

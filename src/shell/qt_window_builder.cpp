@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <utility>
 
 #include "shell/globe_icon.h"
 #include "shell/model_colour.h"
@@ -24,39 +25,31 @@ Widget* At(const std::vector<QWidget*>& widgets, int index) {
   return static_cast<Widget*>(widgets[static_cast<std::size_t>(index)]);
 }
 
-template <ElementKind kind>
-auto* Make(QWidget* container) {
-  return new typename QtWidget<kind>::Type(container);
-}
-
-QLabel* MakeLabel(QLabel* label, const QString& caption, Qt::Alignment alignment) {
-  label->setText(caption);
-  label->setAlignment(alignment);
-  return label;
+// The widget class its kind gives, made with the arguments of that class's constructor.
+template <ElementKind kind, typename... Arguments>
+auto* Make(Arguments&&... arguments) {
+  return new typename QtWidget<kind>::Type(std::forward<Arguments>(arguments)...);
 }
 
 QWidget* CreateElement(const ElementDesign& design, QWidget* container) {
   const QString caption = QString::fromUtf8(design.caption);
   switch (design.kind) {
     case ElementKind::kLabel: {
-      QLabel* label =
-          MakeLabel(Make<ElementKind::kLabel>(container), caption, Qt::AlignLeft | Qt::AlignTop);
+      QLabel* label = Make<ElementKind::kLabel>(caption, container);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(true);
       return label;
     }
     case ElementKind::kClockLabel: {
-      QLabel* label = MakeLabel(Make<ElementKind::kClockLabel>(container), caption,
-                                Qt::AlignLeft | Qt::AlignVCenter);
+      QLabel* label = Make<ElementKind::kClockLabel>(caption, container);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       label->setAutoFillBackground(true);
       return label;
     }
     case ElementKind::kIndicator:
       return Make<ElementKind::kIndicator>(container);
-    case ElementKind::kFrame: {
-      QGroupBox* frame = Make<ElementKind::kFrame>(container);
-      frame->setTitle(caption);
-      return frame;
-    }
+    case ElementKind::kFrame:
+      return Make<ElementKind::kFrame>(caption, container);
     case ElementKind::kLogBox:
       return Make<ElementKind::kLogBox>(container);
     case ElementKind::kList:
@@ -68,16 +61,10 @@ QWidget* CreateElement(const ElementDesign& design, QWidget* container) {
       combo->setInsertPolicy(QComboBox::NoInsert);
       return combo;
     }
-    case ElementKind::kOption: {
-      QRadioButton* option = Make<ElementKind::kOption>(container);
-      option->setText(caption);
-      return option;
-    }
-    case ElementKind::kButton: {
-      QPushButton* button = Make<ElementKind::kButton>(container);
-      button->setText(caption);
-      return button;
-    }
+    case ElementKind::kOption:
+      return Make<ElementKind::kOption>(caption, container);
+    case ElementKind::kButton:
+      return Make<ElementKind::kButton>(caption, container);
     case ElementKind::kPicture: {
       QLabel* picture = Make<ElementKind::kPicture>(container);
       picture->setPixmap(GlobePicture());
@@ -103,8 +90,7 @@ void ApplyColours(QWidget& widget, const ElementDesign& design) {
     palette.setColor(QPalette::Text, ToQColor(*design.foreground));
   }
   if (design.background) {
-    const bool list =
-        design.kind == ElementKind::kList || design.kind == ElementKind::kEditableList;
+    const bool list = IsList(design.kind);
     palette.setColor(list ? QPalette::Base : QPalette::Window, ToQColor(*design.background));
     widget.setAutoFillBackground(!list);
   }
@@ -119,9 +105,8 @@ std::vector<QWidget*> CreateElements(QWidget& client, const WindowDesign& design
     QWidget* widget = CreateElement(element, container);
     widget->setObjectName(QString::fromUtf8(element.name));
     widget->setGeometry(ToQRect(TwipsToPixels(element.place)));
-    // The window's font, not the frame's: a frame's own font does not pass to what it holds.
-    const int pointSize = element.pointSize != kWindowFont ? element.pointSize : design.pointSize;
-    if (pointSize != kDefaultFont) widget->setFont(SongFont(pointSize));
+    // Set on every widget: a frame's own font would otherwise pass to what it holds.
+    widget->setFont(SongFont(PointSizeOf(design, element)));
     ApplyColours(*widget, element);
     widgets.push_back(widget);
   }

@@ -21,8 +21,6 @@ class SettingsWindow : public QDialog {
   void Redraw() { bindings_.Redraw(); }
   // SetPort while the dialog is shown only brings it forward.
   void BringForward();
-
- public:
   // Cancel, Esc and the window's close box: unload without saving.
   void reject() override;
 

@@ -42,8 +42,9 @@ std::optional<Colour> ReadRgb(std::string_view value) {
 std::optional<PixelPicture> ReadXpm(std::span<const char* const> xpm) {
   if (xpm.empty()) return {};
   const auto header = ReadHeader(xpm[0]);
-  if (!header || (*header)[3] != 1) return {};
+  if (!header) return {};
   const auto [width, height, colours, charactersPerPixel] = *header;
+  if (charactersPerPixel != 1) return {};
   const auto rows = static_cast<std::size_t>(height);
   const auto firstRow = 1 + static_cast<std::size_t>(colours);
   if (xpm.size() != firstRow + rows) return {};

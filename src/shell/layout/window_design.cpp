@@ -1,5 +1,5 @@
-// The rules every builder shares: which elements take the focus, in which order, and which menu
-// items head a submenu.
+// The rules every builder shares: which elements take the focus and in which order, which are
+// lists, which menu items head a submenu, and which font each element shows.
 #include "shell/layout/window_design.h"
 
 #include <algorithm>
@@ -25,6 +25,10 @@ bool TakesFocus(ElementKind kind) {
   return false;
 }
 
+bool IsList(ElementKind kind) {
+  return kind == ElementKind::kList || kind == ElementKind::kEditableList;
+}
+
 std::vector<int> TabOrder(const WindowDesign& design) {
   std::vector<int> order;
   for (std::size_t i = 0; i < design.elements.size(); ++i) {
@@ -40,6 +44,11 @@ std::vector<int> TabOrder(const WindowDesign& design) {
 bool HeadsSubmenu(const WindowDesign& design, int item) {
   return std::any_of(design.menu.begin(), design.menu.end(),
                      [item](const MenuItemDesign& other) { return other.submenuOf == item; });
+}
+
+int PointSizeOf(const WindowDesign& design, const ElementDesign& element) {
+  if (element.pointSize != kWindowFont) return element.pointSize;
+  return design.pointSize != kDefaultFont ? design.pointSize : kDialogPointSize;
 }
 
 }  // namespace gpsclock

@@ -138,9 +138,14 @@ constexpr const ElementDesign& ElementDesignOf(Id id) {
 
 // Whether the user can give an element of this kind the focus.
 bool TakesFocus(ElementKind kind);
+// A drop-down list, with or without a text field.
+bool IsList(ElementKind kind);
 // The indexes of the elements that take the focus, in the order the focus moves through them.
 std::vector<int> TabOrder(const WindowDesign& design);
 // Whether a menu item heads a submenu rather than giving a command.
 bool HeadsSubmenu(const WindowDesign& design, int item);
+// The 宋体 point size an element shows its text in: its own, else its window's (never its
+// frame's), else the desktop's dialog font.
+int PointSizeOf(const WindowDesign& design, const ElementDesign& element);
 
 }  // namespace gpsclock

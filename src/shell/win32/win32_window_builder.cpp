@@ -50,10 +50,6 @@ ControlClass ClassOf(ElementKind kind) {
   return {L"STATIC", 0};
 }
 
-bool IsList(ElementKind kind) {
-  return kind == ElementKind::kList || kind == ElementKind::kEditableList;
-}
-
 std::size_t EntriesOf(const WindowDesign& design, int element) {
   for (const ListDesign& list : design.lists) {
     if (list.list == element) return list.entries.size();
@@ -191,18 +187,16 @@ void Win32Controls::OrderForTheFocus() {
 void Win32Controls::LayOut() {
   for (std::size_t i = 0; i < design_.elements.size(); ++i) {
     const ElementDesign& element = design_.elements[i];
-    PixelRect place = TwipsToPixels(element.place, static_cast<int>(dpi_));
+    PixelRect place = Pixels(element.place);
     if (element.container != kClientArea) {
       const PixelRect frame =
-          TwipsToPixels(design_.elements[static_cast<std::size_t>(element.container)].place,
-                        static_cast<int>(dpi_));
+          Pixels(design_.elements[static_cast<std::size_t>(element.container)].place);
       place.left += frame.left;
       place.top += frame.top;
     }
-    const int windowFont = design_.pointSize != kDefaultFont ? design_.pointSize : kDialogPointSize;
-    const int pointSize = element.pointSize != kWindowFont ? element.pointSize : windowFont;
     HWND control = controls_[i];
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(pointSize)), FALSE);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontOf(PointSizeOf(design_, element))), FALSE);
     int height = place.height;
     if (IsList(element.kind)) {
       // A closed combo is as high as its selection field and borders; the height it is given
@@ -221,45 +215,58 @@ void Win32Controls::LayOut() {
   }
 }
 
-void Win32Controls::FitWindow(POINT topLeft) {
-  const int width = TwipsToPixels(design_.client.width, static_cast<int>(dpi_));
-  const int height = TwipsToPixels(design_.client.height, static_cast<int>(dpi_));
-  RECT outer{0, 0, width, height};
+int Win32Controls::Pixels(int twips) const {
+  return TwipsToPixels(twips, static_cast<int>(dpi_));
+}
+
+PixelRect Win32Controls::Pixels(const TwipsRect& twips) const {
+  return TwipsToPixels(twips, static_cast<int>(dpi_));
+}
+
+SIZE Win32Controls::ClientSize() const {
+  return {Pixels(design_.client.width), Pixels(design_.client.height)};
+}
+
+RECT Win32Controls::WindowAroundClient() const {
+  const SIZE client = ClientSize();
+  RECT outer{0, 0, client.cx, client.cy};
   AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
                            menuBar_ != nullptr,
                            static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), dpi_);
+  return outer;
+}
+
+void Win32Controls::FitWindow(POINT topLeft) {
+  const SIZE client = ClientSize();
+  const RECT outer = WindowAroundClient();
   const int outerWidth = outer.right - outer.left;
   const int outerHeight = outer.bottom - outer.top;
   SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, outerWidth, outerHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
   // A menu bar that wraps onto a second row takes more than the one row Windows reckons with.
-  RECT client{};
-  GetClientRect(window_, &client);
-  if (client.right != width || client.bottom != height) {
-    SetWindowPos(window_, nullptr, 0, 0, outerWidth + width - client.right,
-                 outerHeight + height - client.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  RECT shown{};
+  GetClientRect(window_, &shown);
+  if (shown.right != client.cx || shown.bottom != client.cy) {
+    SetWindowPos(window_, nullptr, 0, 0, outerWidth + client.cx - shown.right,
+                 outerHeight + client.cy - shown.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
 }
 
 // The design's place is where the client area begins, inside the window's frame.
 void Win32Controls::PlaceWindow() {
-  const int width = TwipsToPixels(design_.client.width, static_cast<int>(dpi_));
-  const int height = TwipsToPixels(design_.client.height, static_cast<int>(dpi_));
-  RECT frame{};
-  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
-                           menuBar_ != nullptr,
-                           static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), dpi_);
+  const RECT outer = WindowAroundClient();
   POINT topLeft{};
   if (design_.position) {
-    topLeft = {TwipsToPixels(design_.position->left, static_cast<int>(dpi_)) + frame.left,
-               TwipsToPixels(design_.position->top, static_cast<int>(dpi_)) + frame.top};
+    topLeft = {Pixels(design_.position->left) + outer.left,
+               Pixels(design_.position->top) + outer.top};
   } else {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    topLeft = {work.left + (work.right - work.left - (width + frame.right - frame.left)) / 2,
-               work.top + (work.bottom - work.top - (height + frame.bottom - frame.top)) / 2};
+    topLeft = {work.left + (work.right - work.left - (outer.right - outer.left)) / 2,
+               work.top + (work.bottom - work.top - (outer.bottom - outer.top)) / 2};
   }
   FitWindow(topLeft);
 }

@@ -38,7 +38,6 @@ class Win32Controls {
   Win32Controls& operator=(const Win32Controls&) = delete;
 
   HWND At(int index) const { return controls_[static_cast<std::size_t>(index)]; }
-  UINT Dpi() const { return dpi_; }
   // The colours an element is drawn in from now on; a round indicator's fill is its background.
   void SetColours(int index, std::optional<Colour> foreground, std::optional<Colour> background);
   void SetMenuCaption(int item, std::string_view caption);
@@ -64,6 +63,13 @@ class Win32Controls {
   void CreateMenuBar();
   void OrderForTheFocus();
   void LayOut();
+  // Twips at the window's density.
+  int Pixels(int twips) const;
+  PixelRect Pixels(const TwipsRect& twips) const;
+  SIZE ClientSize() const;
+  // The window's rectangle around its client area, whose top left is 0, 0: the frame's left and
+  // top are negative.
+  RECT WindowAroundClient() const;
   // The client area's size at this density, with the window's top left at `topLeft`.
   void FitWindow(POINT topLeft);
   void PlaceWindow();
