@@ -14,14 +14,6 @@ namespace {
 
 constexpr std::int64_t kLineDelayNs = kNanosecondsPerMillisecond;
 
-std::int64_t FrameSentAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
-  std::int64_t number = frames.front().number;
-  for (const SentFrame& frame : frames) {
-    if (frame.startByteMonotonicNs <= monotonicNs) number = frame.number;
-  }
-  return number;
-}
-
 // The marks no set may be missing at: every start byte after the first but those of a spoilt
 // frame and of the frame after it.
 std::vector<std::int64_t> MarksThatMustSet(const std::vector<SentFrame>& frames) {
@@ -62,7 +54,7 @@ SetErrors JudgeSets(const ScenarioOutcome& outcome) {
   for (const ClockSet& set : outcome.clock.sets) {
     result.errorsNs.push_back(set.askedNs - DeviceTimeAt(outcome.frames, set.monotonicNs) -
                               kLineDelayNs);
-    result.frameNumbers.push_back(FrameSentAt(outcome.frames, set.monotonicNs));
+    result.frameNumbers.push_back(FrameSentAt(outcome.frames, set.monotonicNs).number);
   }
   const std::set<std::int64_t> setAt(result.frameNumbers.begin(), result.frameNumbers.end());
   for (const std::int64_t mark : MarksThatMustSet(outcome.frames)) {

@@ -48,7 +48,8 @@ class ClockCorrection {
   // the mark's arrival (CLOCK_MONOTONIC). A refused set leaves LocalTime showing the clock as it
   // is. False when there was no set to make.
   bool CorrectLocalClock(std::int64_t markArrivalNs);
-  // A mark while synchronisation is off plans nothing, and an earlier plan is not made.
+  // Synchronisation was switched off: a plan not made yet is not made. While it stays off no mark
+  // plans anything.
   void DropPlan() { plan_.reset(); }
 
   // The last reading of a correction that passed the lock gate, as modified for the set.

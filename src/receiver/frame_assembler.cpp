@@ -99,26 +99,26 @@ bool FrameAssembler::HasDateAndTimeDigits() const {
 }
 
 void FrameAssembler::DecodeFrame() {
-  decoded_.Second = TwoDigitsAt(frame::kSecondPosition);
-  decoded_.Minute = TwoDigitsAt(frame::kMinutePosition);
-  decoded_.Hour = TwoDigitsAt(frame::kHourPosition);
-  decoded_.Month = TwoDigitsAt(frame::kMonthPosition);
-  decoded_.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
-  decoded_.Day = TwoDigitsAt(frame::kDayPosition);
+  GpsTime& time = receivedTime_;
+  time.Second = TwoDigitsAt(frame::kSecondPosition);
+  time.Minute = TwoDigitsAt(frame::kMinutePosition);
+  time.Hour = TwoDigitsAt(frame::kHourPosition);
+  time.Month = TwoDigitsAt(frame::kMonthPosition);
+  time.Year = static_cast<std::int16_t>(2000 + TwoDigitsAt(frame::kYearPosition));
+  time.Day = TwoDigitsAt(frame::kDayPosition);
   status_ = rxBuffer_[frame::kStatusPosition];
-  receivedTime_ = decoded_;
-  // The frame describes the second now running; the mark at the next start byte is one later.
-  if (Status() == frame::kLocked) AdvanceOneSecond(receivedTime_);
   // A mark stands only when the frame it began carries the second it marked: a damaged digit, a
   // device's glitch or a stuck time in either frame sets nothing. Digits are compared with
-  // digits, so this holds for locked and unlocked frames alike.
-  if (candidate_ && decoded_ == candidate_->time) confirmed_ = candidate_;
+  // digits, before the advance, so this holds for locked and unlocked frames alike.
+  if (candidate_ && time == candidate_->time) confirmed_ = candidate_;
   candidate_.reset();
+  // The frame describes the second now running; the mark at the next start byte is one later.
+  if (Status() == frame::kLocked) AdvanceOneSecond(time);
 }
 
 GpsTime FrameAssembler::MarkTime() const {
-  GpsTime time = waiting_.decoded;
-  AdvanceOneSecond(time);
+  GpsTime time = waiting_.time;
+  if (!WaitingFrameLocked()) AdvanceOneSecond(time);
   return time;
 }
 
@@ -164,7 +164,7 @@ FrameEvent FrameAssembler::CheckFrameEnd() {
   label9_.SetCaption(std::string(&rxBuffer_[1], frame::kLastRawPosition));
   frameReady_ = Status() == frame::kLocked || Status() == frame::kNotLocked;
   frameArmed_ = false;
-  waiting_ = {receivedTime_, decoded_, status_, frameStartNs_};
+  waiting_ = {receivedTime_, status_, frameStartNs_};
   markTaken_ = false;
   return FrameEvent::kAccepted;
 }

@@ -25,8 +25,7 @@ enum class FrameEvent {
 
 // An accepted frame while it waits for its mark.
 struct WaitingFrame {
-  GpsTime time;     // as decoded, a locked frame's already advanced
-  GpsTime decoded;  // the digits as they came
+  GpsTime time;  // as decoded, a locked frame's already advanced
   char status = 0;
   std::int64_t startNs = 0;  // the dated arrival of its own start byte, CLOCK_MONOTONIC
 };
@@ -66,7 +65,8 @@ class FrameAssembler {
   // meantime, so the mark uses the waiting frame's own time and status.
   const WaitingFrame& Waiting() const { return waiting_; }
   bool WaitingFrameLocked() const { return waiting_.status == frame::kLocked; }
-  // The time of the waiting frame's mark: the second after its digits, locked or not.
+  // The time of the waiting frame's mark: its time, which a locked frame has already advanced;
+  // an unlocked frame's second is added here.
   GpsTime MarkTime() const;
 
  private:
@@ -82,8 +82,6 @@ class FrameAssembler {
   Label& label9_;
   std::array<std::int16_t, 14> monthDays_{29, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0};
   GpsTime receivedTime_;
-  // The digits of the last decoded frame, before a locked frame's advance.
-  GpsTime decoded_;
   char status_ = 0;
   std::int16_t rxCount_ = 0;
   bool frameArmed_ = false;

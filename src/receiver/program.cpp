@@ -71,13 +71,11 @@ void Program::HandleStartByte(const ByteArrival& arrival) {
 // clock and plans its set here; the set waits until the frame this start byte begins confirms the
 // mark's time, and is then made as of the start byte's arrival, so waiting costs no accuracy.
 void Program::HandleMark() {
-  const GpsTime markTime = assembler_.MarkTime();
   const bool sync = sync_.SyncEnabled();
   if (sync) {
-    correction_.PlanCorrection(markTime, assembler_.WaitingFrameLocked(), port_.BaudDelayMs());
+    correction_.PlanCorrection(assembler_.MarkTime(), assembler_.WaitingFrameLocked(),
+                               port_.BaudDelayMs());
     assembler_.DropWaitingFrame();
-  } else {
-    correction_.DropPlan();
   }
   ShowStartByte();
   if (sync) {

@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr int kMostFaultsPerHour = 4;
+// The program tries a port it could not open again every 2 s.
+constexpr std::int64_t kPortRetrySeconds = 2;
 
 struct FaultTraits {
   std::string_view name;
@@ -36,6 +38,13 @@ const FaultTraits& TraitsOf(FaultKind kind) {
   return kTraits[static_cast<std::size_t>(kind)];
 }
 
+// The faults that end with the port wanted open but not yet opened: the program's next try opens
+// it. A fault that came before that try would find the port still closed, and a port toggle
+// would then leave it closed for good.
+bool EndsWithPortRetry(FaultKind kind) {
+  return kind == FaultKind::kDeviceUnplugged || kind == FaultKind::kWrongPort;
+}
+
 }  // namespace
 
 std::string_view FaultName(FaultKind kind) {
@@ -54,7 +63,8 @@ std::vector<Fault> FaultPlan::PlanHour(std::int64_t hourStart) {
     const std::int64_t first = std::max(start, firstFreeSecond_);
     if (first >= hourStart + kSecondsPerHour) break;
     faults.push_back({kind, first, first + Duration(kind)});
-    firstFreeSecond_ = faults.back().lastSecond + 1;
+    firstFreeSecond_ =
+        faults.back().lastSecond + 1 + (EndsWithPortRetry(kind) ? kPortRetrySeconds : 0);
   }
   return faults;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "frame_numbers.h"
+#include "platform/time_units.h"
 
 namespace gpsclock::simulator {
 
@@ -22,7 +23,7 @@ enum class FaultKind {
 };
 
 inline constexpr std::int64_t kGlitchSeconds = 7;
-inline constexpr std::int64_t kStrayStartBeforeNs = 40'000'000;
+inline constexpr std::int64_t kStrayStartBeforeNs = 40 * kNanosecondsPerMillisecond;
 
 struct FaultRule {
   FaultKind kind;

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "receiver/frame_layout.h"
 #include "time_source.h"
 
 namespace gpsclock::simulator {
@@ -132,7 +133,8 @@ std::optional<AdapterHold> ParseHold(std::string_view text) {
   const auto seconds = ParseSeconds(text.substr(0, comma));
   const auto count = ParseWhole(text.substr(comma + 1));
   const std::int64_t delayNs = seconds ? *seconds / 1000 : 0;
-  if (delayNs <= 0 || delayNs > kNanosecondsPerSecond || !count || *count < 0 || *count > 40) {
+  if (delayNs <= 0 || delayNs > kNanosecondsPerSecond || !count || *count < 0 ||
+      *count > frame::kLength - 1) {
     return {};
   }
   return AdapterHold{delayNs, static_cast<std::size_t>(*count)};

@@ -20,12 +20,17 @@ constexpr std::chrono::milliseconds kLastFrameRead{500};
 
 }  // namespace
 
-std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
+const SentFrame& FrameSentAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
   const SentFrame* last = &frames.front();
   for (const SentFrame& frame : frames) {
     if (frame.startByteMonotonicNs <= monotonicNs) last = &frame;
   }
-  return last->second * kNanosecondsPerSecond + monotonicNs - last->startByteMonotonicNs;
+  return *last;
+}
+
+std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs) {
+  const SentFrame& last = FrameSentAt(frames, monotonicNs);
+  return last.second * kNanosecondsPerSecond + monotonicNs - last.startByteMonotonicNs;
 }
 
 SimulatorRun::SimulatorRun(const ProgramFolder& folder, const std::vector<std::string>& options,

@@ -22,6 +22,10 @@ struct SentFrame {
   std::string faults;  // "-" when none
 };
 
+// The frame the device was sending at a CLOCK_MONOTONIC moment: the one whose start byte went out
+// last before it, or the first one for a moment before them all. `frames` is not empty.
+const SentFrame& FrameSentAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
+
 // The device's clock at a CLOCK_MONOTONIC moment: each start byte goes out on its second, so it
 // is the time of the start byte sent last before it and what passed since.
 std::int64_t DeviceTimeAt(const std::vector<SentFrame>& frames, std::int64_t monotonicNs);
